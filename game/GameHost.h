@@ -16,6 +16,10 @@ public:
     virtual void setSizeCommandsEnabled(bool enabled) = 0;
     // Lay the deal of Deck out on the table and fit the window to it.
     virtual void layOutDeal() = 0;
+    // A card starts to glide towards target through `steps` intermediate positions.
+    virtual void glideStarted(int card, int target, int steps) {
+        (void)card, (void)target, (void)steps;
+    }
 };
 
 } // namespace zarn

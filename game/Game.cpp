@@ -1,0 +1,34 @@
+#include "game/Game.h"
+
+#include "game/Cards.h"
+
+#include <utility>
+
+namespace zarn {
+
+Game::Game(PictureSurface& surface, GameHost& host) : Game(surface, host, RandomSource()) {}
+
+Game::Game(PictureSurface& surface, GameHost& host, RandomSource random)
+    : surface_(surface), host_(host), random_(std::move(random)) {
+    BuildCardRecords(s_);
+    s_.MovingCards[0] = -1;
+    s_.AutoMove = Yes;
+    for (int m = MarkerFirst; m <= MarkerLast; ++m) s_.PileOf[m] = static_cast<i16>(m - 52);
+}
+
+void Game::ShuffleDeck() { zarn::ShuffleDeck(s_, random_); }
+
+void Game::NewGame() {
+    ShuffleDeck();
+    host_.layOutDeal();
+}
+
+bool Game::RunTableCommand(const std::function<void()>& command) {
+    if (AutomaticPlayRunning() || ended_) return false;
+    command();
+    return true;
+}
+
+bool Game::IsTopCard(int card) const { return TopCard(s_, s_.PileOf[card]) == card; }
+
+} // namespace zarn
