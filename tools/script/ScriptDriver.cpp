@@ -1,8 +1,366 @@
 #include "tools/script/ScriptDriver.h"
 
+#include "game/Cards.h"
+#include "game/Game.h"
+#include "game/InMemorySurface.h"
+#include "game/Rules.h"
+#include "table/CardMetrics.h"
+#include "table/Layout.h"
+
+#include <charconv>
+#include <deque>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace zarn {
-int RunScript(std::istream&, std::ostream&, std::ostream&) { return 0; }
+
+namespace {
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The driver stops when the player answers No.
+struct ScriptEnded {};
+
+std::string Shortest(float v) {
+    char buf[32];
+    auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    return std::string(buf, end);
+}
+
+class Driver : public GameHost {
+public:
+    explicit Driver(std::ostream& out) : out_(out), game_(surface_, *this) {
+        SetScale(DefaultScale);
+        game_.state().Speed = 75 * 75;
+    }
+
+    void Run(const std::string& line) {
+        std::istringstream words(line);
+        std::vector<std::string> w;
+        for (std::string word; words >> word;) w.push_back(word);
+        if (!w.empty()) Execute(w);
+    }
+
+    // GameHost
+    void processEvents() override {
+        std::deque<std::vector<std::string>> queued;
+        queued.swap(injected_);
+        for (auto& command : queued) Execute(command);
+    }
+    bool showGameOver(bool won) override {
+        out_ << "gameover " << (won ? "won" : "blocked") << "\n";
+        if (answerYes_) return true;
+        out_ << "exit\n";
+        ended_ = true;
+        return false;
+    }
+    void setSizeCommandsEnabled(bool enabled) override {
+        if (enabled == sizeCommands_) return;
+        sizeCommands_ = enabled;
+        out_ << "sizecommands " << (enabled ? "on" : "off") << "\n";
+    }
+    void layOutDeal() override { LayOutDeal(game_.state(), surface_); }
+    void glideStarted(int card, int target, int steps) override {
+        out_ << "glide " << card << " " << target << " " << steps << "\n";
+    }
+
+    bool ended() const { return ended_; }
+
+private:
+    GameState& s() { return game_.state(); }
+    const GameState& s() const { return game_.state(); }
+
+    void SetScale(float scale) {
+        ApplyCardScale(s(), scale, SizeOccasion::StartUp);
+        TableOrigin origin = OriginFor(s());
+        surface_.move(0, origin.x, origin.y);
+    }
+
+    void Execute(const std::vector<std::string>& w) {
+        const std::string& c = w[0];
+        if (c == "scale") {
+            Expect(w, 2);
+            float v = Number<float>(w[1]);
+            if (!(v >= MinScale && v <= MaxScale)) throw ScriptError("scale out of range");
+            SetScale(v);
+        } else if (c == "deal") {
+            Expect(w, 53);
+            std::array<i16, 52> order{};
+            std::array<bool, 53> seen{};
+            for (int i = 0; i < 52; ++i) {
+                int card = CardArg(w[i + 1], 52);
+                if (seen[card]) throw ScriptError("card " + w[i + 1] + " dealt twice");
+                seen[card] = true;
+                order[i] = static_cast<i16>(card);
+            }
+            TableCommand(w, [&] { NewDeal([&] { SetDealOrder(s(), order); }); });
+        } else if (c == "shuffle") {
+            Expect(w, 1);
+            TableCommand(w, [&] { NewDeal([&] { game_.ShuffleDeck(); }); });
+        } else if (c == "reset") {
+            Expect(w, 1);
+            TableCommand(w, [&] {
+                RestartDeal(s(), surface_);
+                setSizeCommandsEnabled(true);
+            });
+        } else if (c == "size") {
+            Expect(w, 2);
+            if (w[1] != "up" && w[1] != "down") throw ScriptError("size up or size down");
+            TableCommand(w, [&] { ChangeSize(w[1] == "up"); });
+        } else if (c == "undo") {
+            Expect(w, 1);
+            TableCommand(w, [&] { game_.UndoLastMove(); });
+        } else if (c == "lift") {
+            Expect(w, 2);
+            PickUpCards(s(), CardArg(w[1], 52));
+            PrintMoving();
+        } else if (c == "test") {
+            Expect(w, 3);
+            TestMove(s(), CardArg(w[1], 72), PileArg(w[2]));
+            out_ << "status " << s().MoveStatus << "\n";
+        } else if (c == "single") {
+            Expect(w, 2);
+            HoldSingle(s(), CardArg(w[1], 52));
+        } else if (c == "press") {
+            Expect(w, 5);
+            Press(CardArg(w[1], 76), ButtonArg(w[2]), Number<float>(w[3]), Number<float>(w[4]));
+        } else if (c == "dragto") {
+            Expect(w, 3);
+            PointerTo(Number<float>(w[1]), Number<float>(w[2]));
+        } else if (c == "release") {
+            Expect(w, 1);
+            ReleaseButton();
+        } else if (c == "drag") {
+            Expect(w, 3);
+            Drag(CardArg(w[1], 52), PileArg(w[2]));
+        } else if (c == "dblclick") {
+            Expect(w, 2);
+            game_.DoubleClick(CardArg(w[1], 76));
+        } else if (c == "rightclick") {
+            Expect(w, 2);
+            int card = CardArg(w[1], 76);
+            Press(card, MouseButton::Right, s().CardWidth / 2.0f, s().CardHeight / 2.0f);
+            ReleaseButton();
+        } else if (c == "automove") {
+            Expect(w, 2);
+            if (w[1] != "on" && w[1] != "off") throw ScriptError("automove on or automove off");
+            if ((w[1] == "on") != (s().AutoMove == Yes)) game_.ToggleAutoMove();
+        } else if (c == "speed") {
+            Expect(w, 2);
+            int v = Number<int>(w[1]);
+            if (v < 1 || v > 100) throw ScriptError("speed must be 1..100");
+            s().Speed = static_cast<i16>(v * v);
+        } else if (c == "answer") {
+            Expect(w, 2);
+            if (w[1] != "yes" && w[1] != "no") throw ScriptError("answer yes or answer no");
+            answerYes_ = w[1] == "yes";
+        } else if (c == "inject") {
+            if (w.size() < 2) throw ScriptError("inject needs a command");
+            if (w[1] == "inject") throw ScriptError("inject cannot inject itself");
+            injected_.emplace_back(w.begin() + 1, w.end());
+        } else if (c == "print") {
+            Expect(w, 2);
+            Print(w[1]);
+        } else {
+            throw ScriptError("unknown command '" + c + "'");
+        }
+        if (ended_) throw ScriptEnded{};
+    }
+
+    // Menu commands that change the table obey the game's rule for automatic play.
+    template <class F> void TableCommand(const std::vector<std::string>& w, F command) {
+        if (!game_.RunTableCommand(command)) out_ << "ignored " << w[0] << "\n";
+    }
+
+    template <class F> void NewDeal(F shuffle) {
+        shuffle();
+        LayOutDeal(s(), surface_);
+        setSizeCommandsEnabled(true);
+    }
+
+    // The geometry half of a card-size change: the deal is laid out again at the new size.
+    void ChangeSize(bool up) {
+        float scale = up ? IncreasedScale(s().SizeScale) : DecreasedScale(s().SizeScale);
+        for (int i = 1; i <= 76; ++i) surface_.setVisible(i, false);
+        ApplyCardScale(s(), scale, SizeOccasion::SizeChange);
+        LayOutDeal(s(), surface_);
+    }
+
+    // The topmost visible picture under a table point, or 0 for the bare table.
+    int PictureAt(float x, float y) const {
+        const auto& order = surface_.drawingOrder();
+        for (auto it = order.rbegin(); it != order.rend(); ++it) {
+            int p = *it;
+            if (p == 0 || !surface_.isVisible(p)) continue;
+            float left = surface_.left(p), top = surface_.top(p);
+            if (left < x && x < left + s().CardWidth && top < y && y < top + s().CardHeight)
+                return p;
+        }
+        return 0;
+    }
+
+    void Press(int card, MouseButton button, float dx, float dy) {
+        pointerX_ = surface_.left(card) + dx;
+        pointerY_ = surface_.top(card) + dy;
+        game_.Press(card, button, dx, dy);
+    }
+
+    void PointerTo(float x, float y) {
+        pointerX_ = x;
+        pointerY_ = y;
+        int picture = PictureAt(x, y);
+        if (game_.state().MovingCards[0] > 0) {
+            if (picture)
+                game_.DragOverPicture(picture, x - surface_.left(picture), y - surface_.top(picture));
+            else
+                game_.DragOverTable(x, y);
+        } else if (picture) {
+            game_.PointerOverPicture(picture);
+        } else {
+            game_.PointerOverTable();
+        }
+    }
+
+    void ReleaseButton() {
+        const bool lifted = s().MovingCards[0] > 0;
+        game_.Release();
+        if (!lifted) return;
+        if (int picture = PictureAt(pointerX_, pointerY_))
+            game_.DropOnPicture(picture);
+        else
+            game_.DropOnTable();
+    }
+
+    // Press the card in the middle of its visible strip and carry its corner a quarter
+    // of a card inside the top card (or marker) of the pile.
+    void Drag(int card, int pile) {
+        const std::string& own = s().Piles[s().PileOf[card]];
+        float visible = s().CardHeight;
+        for (int i = 0; i + 1 < FieldCount(own); ++i)
+            if (FieldAt(own, i) == card) visible = surface_.top(FieldAt(own, i + 1)) - surface_.top(card);
+        const float dx = s().CardWidth / 2.0f, dy = visible / 2.0f;
+        const int target = TopCard(s(), pile);
+        const float x = surface_.left(target) + s().CardWidth / 4.0f;
+        const float y = surface_.top(target) + s().CardHeight / 4.0f;
+        Press(card, MouseButton::Left, dx, dy);
+        PointerTo(x + dx, y + dy);
+        ReleaseButton();
+    }
+
+    void PrintMoving() {
+        out_ << "moving " << s().MovingCards[0];
+        for (int i = 1; i <= s().MovingCards[0]; ++i) out_ << " " << s().MovingCards[i];
+        out_ << "\n";
+    }
+
+    void Print(const std::string& what) {
+        const GameState& st = s();
+        if (what == "piles") {
+            for (int p = 1; p <= PileTotal; ++p) out_ << "pile " << p << " \"" << st.Piles[p] << "\"\n";
+        } else if (what == "homes") {
+            for (int i = 1; i <= 72; ++i)
+                out_ << "home " << i << " " << st.CardHomeX[i] << " " << st.CardHomeY[i] << "\n";
+        } else if (what == "status") {
+            out_ << "status " << st.MoveStatus << "\n";
+        } else if (what == "history") {
+            out_ << "history\n";
+            for (const auto& line : st.MovesList) out_ << "\"" << line << "\"\n";
+        } else if (what == "window") {
+            out_ << "window " << st.WindowWidth << " " << st.WindowHeight << "\n";
+        } else if (what == "frames") {
+            out_ << "speedframe " << Shortest(st.SpeedFrameLeft) << " " << Shortest(st.SpeedFrameTop)
+                 << "\n";
+            out_ << "cornerrect " << Shortest(st.CornerLeft) << " " << Shortest(st.CornerTop) << " "
+                 << Shortest(st.CornerWidth) << " " << Shortest(st.CornerHeight) << "\n";
+        } else if (what == "minsize") {
+            WindowSize m = MinimumWindowSize(st, surface_);
+            out_ << "minsize " << m.width << " " << m.height << "\n";
+        } else if (what == "moving") {
+            PrintMoving();
+        } else if (what == "stopover") {
+            out_ << "stopover \"" << st.StopoverCells << "\"\n";
+        } else if (what == "counts") {
+            out_ << "counts " << st.PileCount[17] << " " << st.PileCount[18] << " "
+                 << st.PileCount[19] << " " << st.PileCount[20] << "\n";
+        } else if (what == "drawing") {
+            out_ << "drawing";
+            for (int p : surface_.drawingOrder())
+                if (p >= 1 && p <= 52) out_ << " " << p;
+            out_ << "\n";
+        } else if (what == "reveal") {
+            out_ << "reveal";
+            for (int r = RevealFirst; r <= 76; ++r)
+                if (surface_.isVisible(r)) out_ << " " << r;
+            out_ << "\n";
+        } else {
+            throw ScriptError("cannot print '" + what + "'");
+        }
+    }
+
+    static void Expect(const std::vector<std::string>& w, size_t count) {
+        if (w.size() != count)
+            throw ScriptError("'" + w[0] + "' takes " + std::to_string(count - 1) + " argument(s)");
+    }
+
+    template <class T> static T Number(const std::string& text) {
+        T v{};
+        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (ec != std::errc() || end != text.data() + text.size())
+            throw ScriptError("'" + text + "' is not a number");
+        return v;
+    }
+    static int CardArg(const std::string& text, int last) {
+        int v = Number<int>(text);
+        if (v < 1 || v > last) throw ScriptError("card " + text + " is not 1.." + std::to_string(last));
+        return v;
+    }
+    static int PileArg(const std::string& text) {
+        int v = Number<int>(text);
+        if (v < 1 || v > PileTotal) throw ScriptError("pile " + text + " is not 1..20");
+        return v;
+    }
+    static MouseButton ButtonArg(const std::string& text) {
+        if (text == "left") return MouseButton::Left;
+        if (text == "right") return MouseButton::Right;
+        if (text == "middle") return MouseButton::Middle;
+        throw ScriptError("button must be left, right or middle");
+    }
+
+    std::ostream& out_;
+    InMemorySurface surface_;
+    Game game_;
+    std::deque<std::vector<std::string>> injected_;
+    bool answerYes_ = true;
+    bool sizeCommands_ = true;
+    bool ended_ = false;
+    float pointerX_ = 0, pointerY_ = 0;
+};
+
+} // namespace
+
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
+    Driver driver(out);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        try {
+            driver.Run(line);
+        } catch (const ScriptError& e) {
+            out.flush();
+            err << "error: line " << number << ": " << e.what() << "\n";
+            return 2;
+        } catch (const ScriptEnded&) {
+            return 0;
+        }
+    }
+    return 0;
+}
+
 } // namespace zarn
