@@ -601,7 +601,7 @@ void RandomSession::OnProcessEvents() {
         if (s.MovingCards[0] != moving[0] ||
             !std::equal(moving.begin() + 1, moving.begin() + 1 + std::max<int>(0, moving[0]),
                         s.MovingCards.begin() + 1))
-            Fail("injected " + action_ + " changed MovingCards during automatic play");
+            Fail("MovingCards changed during automatic play");
     }
     action_ = outer;
     --glideDepth_;
@@ -611,8 +611,9 @@ void RandomSession::Inject() {
     Game& game = table_->game;
     GameState& s = table_->s;
     const int kind = Uniform(0, 9);
+    const std::string outer = action_ + ", injected ";
     auto refused = [&](const char* name, const std::function<void()>& command) {
-        action_ = name;
+        action_ = outer + name;
         if (game.RunTableCommand(command)) Fail(std::string(name) + " ran during automatic play");
     };
     switch (kind) {
@@ -632,29 +633,29 @@ void RandomSession::Inject() {
         });
         break;
     case 4:
-        action_ = "press";
+        action_ = outer + "press";
         game.Press(Uniform(1, 76), MouseButton::Left, 10, 10);
         game.Release();
         break;
     case 5:
-        action_ = "right press";
+        action_ = outer + "right press";
         game.Press(RandomTopCard(false), MouseButton::Right, 10, 10);
         game.Release();
         break;
     case 6:
-        action_ = "dblclick";
+        action_ = outer + "dblclick";
         game.DoubleClick(Chance(0.8) ? RandomTopCard(true) : Uniform(1, 76));
         break;
     case 7:
-        action_ = "automove";
+        action_ = outer + "automove";
         game.ToggleAutoMove();
         break;
     case 8:
-        action_ = "pointer over a picture";
+        action_ = outer + "pointer over a picture";
         game.PointerOverPicture(Uniform(1, 76));
         break;
     default:
-        action_ = "pointer over the table";
+        action_ = outer + "pointer over the table";
         if (options_.pointerOverTableMidGlide) game.PointerOverTable();
         break;
     }
