@@ -46,7 +46,7 @@ void Game::ShiftDraggedCards(float x, float y) {
 }
 
 void Game::DragOverPicture(int picture, float x, float y) {
-    if (s_.MovingCards[0] < 1) return;
+    if (s_.MovingCards[0] < 1 || AutomaticPlayRunning()) return;
     if (picture == s_.DragCard) {
         ShiftDraggedCards(x, y);
         return;
@@ -58,7 +58,7 @@ void Game::DragOverPicture(int picture, float x, float y) {
 }
 
 void Game::DragOverTable(float x, float y) {
-    if (s_.MovingCards[0] < 1) return;
+    if (s_.MovingCards[0] < 1 || AutomaticPlayRunning()) return;
     for (int i = 1; i <= s_.MovingCards[0]; ++i)
         surface_.move(s_.MovingCards[i], x - s_.GrabX,
                       y - s_.GrabY + static_cast<float>((i - 1) * s_.FanStep));
@@ -90,13 +90,15 @@ Game::DropHit Game::FindDropTarget(float x, float y) const {
     return hit;
 }
 
-int Game::PileAtPoint(float x, float y) const { return FindDropTarget(x, y).pile; }
+int Game::PileAtPoint(float x, float y) const {
+    return FindDropTarget(x, y).pile;
+}
 
 void Game::DropOnPicture(int picture) {
     (void)picture;
     // The drop is resolved with the pressed card, whichever lifted picture lies under
     // the pointer: its corner is the drop point and it leads the move.
-    if (s_.MovingCards[0] < 1 || s_.DragCard == 0) return;
+    if (s_.MovingCards[0] < 1 || s_.DragCard == 0 || AutomaticPlayRunning()) return;
     const int card = s_.DragCard;
     const DropHit hit = FindDropTarget(surface_.left(card), surface_.top(card));
     if (hit.pile == 0 || hit.card == card || hit.pile == s_.PileOf[card]) {
@@ -115,6 +117,7 @@ void Game::DropOnPicture(int picture) {
 }
 
 void Game::DropOnTable() {
+    if (AutomaticPlayRunning()) return;
     for (int i = 1; i <= s_.MovingCards[0]; ++i) {
         int c = s_.MovingCards[i];
         surface_.move(c, s_.CardHomeX[c], s_.CardHomeY[c]);
@@ -136,8 +139,10 @@ void Game::PointerOverPicture(int picture) {
     if (picture > 72 && surface_.isVisible(picture)) surface_.setVisible(picture, false);
 }
 
+// While cards glide on their own the pointer only watches: a move over the bare table
+// must not snap the gliding group back to its homes.
 void Game::PointerOverTable() {
-    if (s_.DragCard != 0) SnapBack();
+    if (s_.DragCard != 0 && !AutomaticPlayRunning()) SnapBack();
 }
 
 } // namespace zarn
