@@ -1,0 +1,166 @@
+#include "settings/Settings.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarn {
+namespace {
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+// Longest number text worth converting; anything longer is not a setting.
+constexpr size_t MaxNumberLength = 64;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// Splits on CR LF, LF or a lone CR, as editors on any system may have saved it.
+std::vector<std::string_view> SplitLines(std::string_view text, size_t wanted) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size() && lines.size() < wanted) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    return text.substr(i);
+}
+
+// Length of the decimal number at the start of text (sign, digits, fraction,
+// exponent), 0 when text does not start with one.
+size_t NumberLength(std::string_view text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digits = false;
+    while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
+    }
+    if (!digits) return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t k = i + 1;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+        if (k < text.size() && IsDigit(text[k])) {
+            while (k < text.size() && IsDigit(text[k])) ++k;
+            i = k;
+        }
+    }
+    return i;
+}
+
+std::optional<double> ToDouble(std::string_view number) {
+    if (number.empty() || number.size() > MaxNumberLength) return std::nullopt;
+    std::string copy(number);
+    double value = std::strtod(copy.c_str(), nullptr);
+    if (std::isnan(value)) return std::nullopt;
+    return value; // an overflow gives ±HUGE_VAL, which the range checks handle
+}
+
+// Line 1: the value of the number the line starts with, the rest of the line ignored.
+std::optional<double> LeadingNumber(std::string_view line) {
+    line = SkipBlanks(line);
+    return ToDouble(line.substr(0, NumberLength(line)));
+}
+
+std::string_view Trimmed(std::string_view text) {
+    text = SkipBlanks(text);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Lines 2 and 3: one field, ended by a comma or the end of the line, blanks around it
+// skipped, that must be a number as a whole ("7 5" or "75x" is not one).
+std::optional<double> WholeField(std::string_view line) {
+    std::string_view field = Trimmed(line.substr(0, line.find(',')));
+    if (field.empty() || NumberLength(field) != field.size()) return std::nullopt;
+    return ToDouble(field);
+}
+
+// Round half to even, then bring into [low, high].
+int RoundedInRange(double value, int low, int high) {
+    if (!(value > low)) return low;
+    if (!(value < high)) return high;
+    return static_cast<int>(std::nearbyint(value));
+}
+
+} // namespace
+
+Settings ParseSettings(QByteArrayView bytes) {
+    std::string_view text(bytes.data(), static_cast<size_t>(bytes.size()));
+    if (text.substr(0, Utf8Bom.size()) == Utf8Bom) text.remove_prefix(Utf8Bom.size());
+    const std::vector<std::string_view> lines = SplitLines(text, 4);
+    auto line = [&](size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
+
+    Settings s;
+    if (auto scale = LeadingNumber(line(0)))
+        s.SizeScale =
+            static_cast<float>(std::clamp(*scale, double(MinSizeScale), double(MaxSizeScale)));
+    if (auto speed = WholeField(line(1)))
+        s.SpeedValue = RoundedInRange(*speed, MinSpeedValue, MaxSpeedValue);
+    if (auto background = WholeField(line(2))) {
+        int index = RoundedInRange(*background, -1, MaxBackgroundIndex + 1);
+        s.BackgroundIndex = (index < 0 || index > MaxBackgroundIndex) ? 0 : index;
+    }
+    if (!line(3).empty()) s.AutoMove = line(3).front() == 'Y';
+    return s;
+}
+
+QByteArray FormatScale(float scale) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%06.3f", static_cast<double>(scale));
+    return QByteArray(text);
+}
+
+QByteArray FormatPrintedInteger(int value) {
+    QByteArray digits = QByteArray::number(value);
+    return (value < 0 ? digits : " " + digits) + " ";
+}
+
+QByteArray FormatSettings(const Settings& settings) {
+    return FormatScale(settings.SizeScale) + "\r\n" + FormatPrintedInteger(settings.SpeedValue) +
+           "\r\n" + FormatPrintedInteger(settings.BackgroundIndex) + "\r\n" +
+           (settings.AutoMove ? "Y" : "N") + "\r\n";
+}
+
+QByteArray DefaultSettingsFile() {
+    return QByteArrayLiteral(".92\r\n75\r\n0\r\nY\r\n");
+}
+
+void ApplySettings(const Settings& settings, GameState& state) {
+    state.SizeScale = settings.SizeScale;
+    state.Speed = static_cast<i16>(settings.SpeedValue * settings.SpeedValue);
+    state.BackgroundIndex = static_cast<i16>(settings.BackgroundIndex);
+    state.AutoMove = settings.AutoMove ? Yes : No;
+}
+
+Settings CurrentSettings(const GameState& state, int speedBarValue) {
+    Settings s;
+    s.SizeScale = state.SizeScale;
+    s.SpeedValue = speedBarValue;
+    s.BackgroundIndex = state.BackgroundIndex;
+    s.AutoMove = state.AutoMove != No;
+    return s;
+}
+
+} // namespace zarn

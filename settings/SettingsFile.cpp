@@ -1,0 +1,70 @@
+#include "settings/SettingsFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <utility>
+
+namespace zarn {
+
+void ShowSettingsNoticeBox(SettingsNotice kind, const QString& text) {
+    const QMessageBox::Icon icon =
+        kind == SettingsNotice::Created ? QMessageBox::NoIcon : QMessageBox::Warning;
+    QMessageBox box(icon, QStringLiteral("ZARN"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+SettingsFile::SettingsFile(QString path, SettingsNoticeFn notice)
+    : path_(std::move(path)), notice_(std::move(notice)) {}
+
+Settings SettingsFile::load() {
+    lastError_.clear();
+    const QFileInfo info(path_);
+    const QString name = info.fileName();
+    // Whatever cannot be measured counts as missing: it is created anew.
+    const qint64 length = info.isFile() ? info.size() : 0;
+    if (length <= 0) {
+        if (notice_) notice_(SettingsNotice::Created, name + " not found, new file created");
+        if (!writeBytes(DefaultSettingsFile())) return ParseSettings(DefaultSettingsFile());
+    }
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        announceFailure(SettingsNotice::ReadFailed, name + " could not be read (" +
+                                                        file.errorString() +
+                                                        "); the usual settings are used.");
+        return Settings{};
+    }
+    return ParseSettings(file.read(MaxSettingsBytes));
+}
+
+bool SettingsFile::save(const Settings& settings) {
+    lastError_.clear();
+    return writeBytes(FormatSettings(settings));
+}
+
+bool SettingsFile::writeBytes(const QByteArray& bytes) {
+    QSaveFile file(path_);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (written) {
+        failureAnnounced_ = false;
+        return true;
+    }
+    // An uncommitted QSaveFile is discarded: the previous file stays as it was.
+    announceFailure(SettingsNotice::WriteFailed,
+                    QFileInfo(path_).fileName() + " could not be saved (" + file.errorString() +
+                        "); your settings of this session will not be kept.");
+    return false;
+}
+
+void SettingsFile::announceFailure(SettingsNotice kind, const QString& what) {
+    lastError_ = what;
+    if (failureAnnounced_) return;
+    failureAnnounced_ = true;
+    if (notice_) notice_(kind, what);
+}
+
+} // namespace zarn
