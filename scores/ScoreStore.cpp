@@ -1,0 +1,52 @@
+#include "scores/ScoreStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <utility>
+
+namespace zarn {
+
+ScoreStore::ScoreStore(QString path) : path_(std::move(path)) {}
+
+QString ScoreStore::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/scores.txt");
+}
+
+ScoreBook ScoreStore::read() const {
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return ParseScores(file.read(MaxScoreFileBytes));
+}
+
+bool ScoreStore::update(const std::function<void(ScoreBook&)>& change, ScoreBook* book) {
+    error_.clear();
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error_ = QStringLiteral("the folder %1 cannot be created").arg(folder);
+        return false;
+    }
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockTimeout_)) {
+        error_ = lock.error() == QLockFile::LockFailedError
+                     ? QStringLiteral("another copy of the game keeps the score file locked")
+                     : QStringLiteral("the lock file beside %1 cannot be made").arg(path_);
+        return false;
+    }
+    ScoreBook current = read();
+    change(current);
+    const QByteArray bytes = FormatScores(current);
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error_ = QStringLiteral("%1 cannot be written (%2)").arg(path_, file.errorString());
+        return false;
+    }
+    if (book) *book = std::move(current);
+    return true;
+}
+
+} // namespace zarn

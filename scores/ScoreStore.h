@@ -1,0 +1,51 @@
+#pragma once
+// The score file on disk, shared by every running copy of the game.
+//
+// A change is always read-modify-write under a lock file beside the score file
+// (scores.txt.lock): the file is read afresh, the change applied to what it holds and
+// the result written through QSaveFile. So two copies that finish games at the same
+// moment both find their result in the file, and a failed write (full disk, a folder
+// that cannot be written) leaves the previous file whole.
+
+#include "scores/ScoreBook.h"
+
+#include <QString>
+#include <functional>
+
+namespace zarn {
+
+// Bytes of the score file that are looked at.
+inline constexpr qint64 MaxScoreFileBytes = 1024 * 1024;
+
+class ScoreStore {
+public:
+    explicit ScoreStore(QString path = DefaultPath());
+
+    // scores.txt in the user's data folder of the application
+    // (QStandardPaths::AppDataLocation), e.g. ~/.local/share/zarn/scores.txt.
+    static QString DefaultPath();
+
+    const QString& path() const { return path_; }
+
+    // What the file holds now; an absent or unreadable file holds nothing. The file is
+    // only ever replaced whole, so no lock is needed to read it.
+    ScoreBook read() const;
+
+    // Applies change to the current contents under the lock and writes the result.
+    // On success `book` (when given) receives what was written. False, with error(),
+    // when the lock could not be had or the file could not be written; nothing is
+    // changed on disk then.
+    bool update(const std::function<void(ScoreBook&)>& change, ScoreBook* book = nullptr);
+
+    QString error() const { return error_; }
+
+    // How long update() waits for another copy to let go of the lock, milliseconds.
+    void setLockTimeout(int milliseconds) { lockTimeout_ = milliseconds; }
+
+private:
+    QString path_;
+    QString error_;
+    int lockTimeout_ = 5000;
+};
+
+} // namespace zarn

@@ -1,0 +1,97 @@
+#pragma once
+// The score table: a panel on the main window showing the results of one game name
+// (games played, won and lost, the share won, the current and the longest streaks),
+// with "Reset" (after a confirmation) and "Close".
+//
+// The main window only sets its members, in this order:
+//   setGameName("zarn"); setStartupFlagB(true); setStartupFlagA(true);   at start-up
+//   setGameWon(won)                                                       per game
+//   setScoresRequested(true); show(); raise();                           "Show Scores"
+//
+// StartupFlagB true reads the stored figures; StartupFlagA chooses whether results are
+// kept in the score file (true, the normal case) or only counted for this session.
+// Every result goes to the score file at once (see ScoreStore); a result that cannot
+// be written stays pending, is shown in the figures and is written with the next one.
+
+#include "scores/ScoreStore.h"
+
+#include <QFrame>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace zarn {
+
+class ScoreTable : public QFrame {
+    Q_OBJECT
+public:
+    // Place on the main window, twips.
+    static constexpr float LeftTwips = 3390;
+    static constexpr float TopTwips = 1170;
+    static constexpr float WidthTwips = 3555;
+    static constexpr float HeightTwips = 1815;
+
+    // Asks the player a yes/no question; true for yes.
+    using ConfirmFn = std::function<bool(QWidget* parent, const QString& question)>;
+    static bool AskWithMessageBox(QWidget* parent, const QString& question);
+
+    explicit ScoreTable(QWidget* parent = nullptr,
+                        const QString& storePath = ScoreStore::DefaultPath());
+    ~ScoreTable() override;
+
+    void setGameName(const QString& name);
+    void setStartupFlagB(bool loadStoredFigures);
+    void setStartupFlagA(bool keepResults);
+    // Records one finished game: true won, false blocked or given up.
+    void setGameWon(bool won);
+    // Brings the figures up to date (another copy may have played meanwhile).
+    void setScoresRequested(bool requested);
+
+    // Sizes and places the panel for the screen's twips per pixel.
+    void setTwipsPerPixel(float twipsPerPixel);
+    void setConfirm(ConfirmFn confirm) { confirm_ = std::move(confirm); }
+
+    QString gameName() const { return gameName_; }
+    // The figures shown, pending results included.
+    ScoreRecord figures() const;
+    int pendingResults() const { return static_cast<int>(pending_.size()); }
+    // Why the last write of the score file failed; empty when it succeeded.
+    QString lastError() const { return lastError_; }
+    ScoreStore& store() { return store_; }
+
+public slots:
+    // Asks, then sets the figures of the game name to zero.
+    void resetScores();
+
+private:
+    void buildContents();
+    void applySizes();
+    bool flushPending();
+    void refresh();
+
+    ScoreStore store_;
+    QString gameName_ = QStringLiteral("zarn");
+    bool keepResults_ = true;
+    ScoreRecord stored_; // last figures read from or written to the file
+    struct Result {
+        QString name;
+        bool won;
+    };
+    std::vector<Result> pending_; // results not yet in the file, oldest first
+    QString lastError_;
+    ConfirmFn confirm_ = AskWithMessageBox;
+    float twipsPerPixel_ = 15.0f;
+
+    QLabel* title_ = nullptr;
+    QLabel* played_ = nullptr;
+    QLabel* won_ = nullptr;
+    QLabel* lost_ = nullptr;
+    QLabel* streak_ = nullptr;
+    QLabel* longest_ = nullptr;
+    QPushButton* reset_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+} // namespace zarn
