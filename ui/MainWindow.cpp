@@ -1,0 +1,219 @@
+#include "ui/MainWindow.h"
+
+#include "game/Cards.h"
+#include "scores/ScoreTable.h"
+#include "settings/Settings.h"
+#include "settings/SpeedFrame.h"
+#include "table/CardMetrics.h"
+#include "table/Layout.h"
+#include "table/Pictures/Background.h"
+#include "ui/HelpWindow.h"
+#include "ui/ShellResources.h"
+#include "ui/TableWidget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace zarn {
+namespace {
+
+QString WithSeparator(QString dir) {
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    return dir;
+}
+
+bool AskWithMessageBox(QWidget* parent, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("another game ?"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowOptions options)
+    : options_(std::move(options)),
+      progDir_(WithSeparator(options_.progDir.isEmpty() ? QDir::currentPath() : options_.progDir)),
+      settingsFile_(progDir_ + QLatin1String(SettingsFileName),
+                    options_.settingsNotice ? options_.settingsNotice
+                                            : SettingsNoticeFn(ShowSettingsNoticeBox)) {
+    InitShellResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ZARN"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zarn.svg")));
+
+    table_ = new TableWidget(this);
+    setCentralWidget(table_);
+    game_ = std::make_unique<Game>(*table_, *this,
+                                   options_.seed ? RandomSource(*options_.seed) : RandomSource());
+    table_->setGame(game_.get());
+    table_->onTableRightPress = [this] { nextBackground(); };
+    GameState& s = state();
+
+    // The artwork is read before anything else, so a file that cannot be read is
+    // reported first.
+    const CardArtwork artwork(progDir_);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    twipsPerPixelX_ = 1440.0f / float(screen->logicalDotsPerInchX());
+    twipsPerPixelY_ = 1440.0f / float(screen->logicalDotsPerInchY());
+    s.TwipsPerPixelX = twipsPerPixelX_;
+    table_->setTwipsPerPixel(twipsPerPixelX_);
+
+    s.AutoMove = Yes;
+    speed_ = new SpeedFrame(table_);
+    speed_->setTwipsPerPixel(twipsPerPixelX_);
+    speed_->speedRange()->setFocusPolicy(Qt::NoFocus); // the window takes no keys
+    connect(speed_, &SpeedFrame::speedChanged, this,
+            [this](int v) { state().Speed = static_cast<i16>(v * v); });
+    loadSettings();
+    setUpScoreTable(options_.scoreFile);
+    applyBackground();
+    buildMenu();
+
+    ApplyCardScale(s, s.SizeScale, SizeOccasion::StartUp);
+    const TableOrigin origin = OriginFor(s);
+    table_->move(0, origin.x, origin.y);
+    table_->setVisible(0, false);
+    table_->setPictures(ComposeCardPictures(artwork, s, screen->devicePixelRatio()));
+    game_->NewGame();
+}
+
+MainWindow::~MainWindow() {
+    game_->Abandon();
+    delete help_;
+}
+
+HelpWindow* MainWindow::helpWindow() const {
+    return help_.data();
+}
+
+void MainWindow::loadSettings() {
+    const Settings settings = settingsFile_.load();
+    ApplySettings(settings, state());
+    speed_->setValue(settings.SpeedValue);
+    state().Speed = static_cast<i16>(settings.SpeedValue * settings.SpeedValue);
+}
+
+bool MainWindow::saveSettings() {
+    return settingsFile_.save(CurrentSettings(state(), speed_->value()));
+}
+
+void MainWindow::setUpScoreTable(const QString& scoreFile) {
+    scores_ = new ScoreTable(table_, scoreFile.isEmpty() ? ScoreStore::DefaultPath() : scoreFile);
+    scores_->setObjectName(QStringLiteral("Score1"));
+    scores_->setTwipsPerPixel(twipsPerPixelX_);
+    scores_->hide();
+    scores_->setGameName(QStringLiteral("zarn"));
+    scores_->setStartupFlagB(true);
+    scores_->setStartupFlagA(true);
+}
+
+// The tiles are laid for the window as it is, or as the deal will fit it when that is
+// larger, and laid again whenever the window outgrows them.
+void MainWindow::applyBackground() {
+    const GameState& s = state();
+    const QSize outer = frameGeometry().size();
+    const int width = std::max(int(float(outer.width()) * twipsPerPixelX_), int(s.WindowWidth));
+    const int height = std::max(int(float(outer.height()) * twipsPerPixelY_), int(s.WindowHeight));
+    table_->setBackground(ApplyBackground(s.BackgroundIndex, width, height, twipsPerPixelX_,
+                                          twipsPerPixelY_, progDir_, devicePixelRatioF()));
+}
+
+void MainWindow::nextBackground() {
+    GameState& s = state();
+    s.BackgroundIndex =
+        static_cast<i16>(s.BackgroundIndex + 1 > MaxBackgroundIndex ? 0 : s.BackgroundIndex + 1);
+    applyBackground();
+}
+
+void MainWindow::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+bool MainWindow::showGameOver(bool won) {
+    scores_->setGameWon(won);
+    saveSettings();
+    const QString title = won ? QStringLiteral("CONGRATULATIONS - GAME COMPLETED")
+                              : QStringLiteral("SORRY, NO MORE MOVES LEFT !");
+    const bool another =
+        options_.askAnotherGame ? options_.askAnotherGame(title) : AskWithMessageBox(this, title);
+    if (!another) endProgram();
+    return another;
+}
+
+void MainWindow::setSizeCommandsEnabled(bool enabled) {
+    command(QStringLiteral("Increase Card Size"))->setEnabled(enabled);
+    command(QStringLiteral("Decrease Card Size"))->setEnabled(enabled);
+}
+
+void MainWindow::layOutDeal() {
+    GameState& s = state();
+    LayOutDeal(s, *table_);
+    table_->setCardSize(s.CardWidth, s.CardHeight);
+    table_->setCornerRect(QRectF(s.CornerLeft, s.CornerTop, s.CornerWidth, s.CornerHeight));
+    speed_->place(s.SpeedFrameLeft, s.SpeedFrameTop, s.CardWidth);
+    fitWindow();
+}
+
+QSize MainWindow::frameExtra() const {
+    return frameGeometry().size() - size();
+}
+
+// The deal gives the outer size, frame and title bar included.
+void MainWindow::fitWindow() {
+    const GameState& s = state();
+    const QSize outer(RoundEven(double(s.WindowWidth / twipsPerPixelX_)),
+                      RoundEven(double(s.WindowHeight / twipsPerPixelY_)));
+    if (isMinimized() || isMaximized() || isFullScreen()) return;
+    resize(outer - frameExtra());
+}
+
+void MainWindow::enforceMinimumSize() {
+    if (isMinimized() || isMaximized() || isFullScreen()) return;
+    const WindowSize least = MinimumWindowSize(state(), *table_);
+    const QSize minimum = QSize(RoundEven(double(float(least.width) / twipsPerPixelX_)),
+                                RoundEven(double(float(least.height) / twipsPerPixelY_))) -
+                          frameExtra();
+    if (width() < minimum.width() || height() < minimum.height())
+        resize(std::max(width(), minimum.width()), std::max(height(), minimum.height()));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    enforceMinimumSize();
+    const QSizeF painted = table_->background().deviceIndependentSize();
+    if (painted.width() < table_->width() || painted.height() < table_->height()) applyBackground();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void MainWindow::endProgram() {
+    ended_ = true;
+    game_->Abandon();
+    delete help_;
+    if (options_.endProgram)
+        options_.endProgram();
+    else
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ended_) saveSettings();
+    event->accept();
+    endProgram();
+}
+
+} // namespace zarn

@@ -1,0 +1,111 @@
+#pragma once
+// The main window "ZARN": the table, the Game menu, and the answers to everything the
+// engine asks of the application (GameHost). Building it runs the whole start-up: the
+// artwork, the screen metrics, the settings, the score table, the background, the card
+// pictures and the first deal; it is shown by the caller once it is built.
+
+#include "game/Game.h"
+#include "game/GameHost.h"
+#include "settings/SettingsFile.h"
+#include "table/Pictures/CardPictures.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+
+namespace zarn {
+
+class HelpWindow;
+class ScoreTable;
+class SpeedFrame;
+class TableWidget;
+
+// What start-up takes from the world; tests replace parts of it.
+struct MainWindowOptions {
+    // The folder the artwork, tiles and settings file are read from (the working
+    // directory when empty).
+    QString progDir;
+    // The score file (the user's data folder when empty).
+    QString scoreFile;
+    // Messages about the settings file (a message box by default).
+    SettingsNoticeFn settingsNotice;
+    // Asks "another game ?" under the title; true for Yes (a message box by default).
+    std::function<bool(const QString& title)> askAnotherGame;
+    // Ends the program at once (QCoreApplication::exit by default).
+    std::function<void()> endProgram;
+    // A fixed shuffle sequence instead of one seeded from the system.
+    std::optional<std::uint64_t> seed;
+};
+
+class MainWindow : public QMainWindow, public GameHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(MainWindowOptions options = {});
+    ~MainWindow() override;
+
+    Game& game() { return *game_; }
+    GameState& state() { return game_->state(); }
+    TableWidget* table() const { return table_; }
+    SpeedFrame* speedFrame() const { return speed_; }
+    ScoreTable* scoreTable() const { return scores_; }
+    HelpWindow* helpWindow() const;
+    // The Game menu's commands, by caption.
+    QAction* command(const QString& caption) const;
+    const QString& progDir() const { return progDir_; }
+
+    // GameHost.
+    void processEvents() override;
+    bool showGameOver(bool won) override;
+    void setSizeCommandsEnabled(bool enabled) override;
+    void layOutDeal() override;
+
+    // The menu commands.
+    void undoLastMove();
+    void dealAgain();
+    void resetPositions();
+    void changeCardSize(bool larger);
+    void showScores();
+    void toggleAutoMove();
+    void showHelp();
+    void showAbout();
+    void exitGame();
+    // A right-button press on the bare table: the next background.
+    void nextBackground();
+
+    // Writes the settings file with the values in force.
+    bool saveSettings();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenu();
+    void loadSettings();
+    void setUpScoreTable(const QString& scoreFile);
+    void composePictures();
+    void applyBackground();
+    void fitWindow();
+    QSize frameExtra() const;
+    void enforceMinimumSize();
+    void endProgram();
+
+    MainWindowOptions options_;
+    QString progDir_;
+    float twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
+    TableWidget* table_ = nullptr;
+    SpeedFrame* speed_ = nullptr;
+    ScoreTable* scores_ = nullptr;
+    SettingsFile settingsFile_;
+    std::unique_ptr<Game> game_;
+    QPointer<HelpWindow> help_;
+    bool ended_ = false;
+};
+
+} // namespace zarn
