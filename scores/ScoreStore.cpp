@@ -1,10 +1,11 @@
 #include "scores/ScoreStore.h"
 
+#include "files/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <utility>
 
@@ -40,9 +41,9 @@ bool ScoreStore::update(const std::function<void(ScoreBook&)>& change, ScoreBook
     ScoreBook current = read();
     change(current);
     const QByteArray bytes = FormatScores(current);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error_ = QStringLiteral("%1 cannot be written (%2)").arg(path_, file.errorString());
+    QString why;
+    if (!WriteWholeFile(path_, bytes, &why)) {
+        error_ = QStringLiteral("%1 cannot be written (%2)").arg(path_, why);
         return false;
     }
     if (book) *book = std::move(current);

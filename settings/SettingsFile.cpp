@@ -1,10 +1,11 @@
 #include "settings/SettingsFile.h"
 
+#include "files/SafeFile.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <utility>
 
 namespace zarn {
@@ -46,16 +47,14 @@ bool SettingsFile::save(const Settings& settings) {
 }
 
 bool SettingsFile::writeBytes(const QByteArray& bytes) {
-    QSaveFile file(path_);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (written) {
+    QString why;
+    if (WriteWholeFile(path_, bytes, &why)) {
         failureAnnounced_ = false;
         return true;
     }
-    // An uncommitted QSaveFile is discarded: the previous file stays as it was.
+    // The previous file, if any, stays as it was.
     announceFailure(SettingsNotice::WriteFailed,
-                    QFileInfo(path_).fileName() + " could not be saved (" + file.errorString() +
+                    QFileInfo(path_).fileName() + " could not be saved (" + why +
                         "); your settings of this session will not be kept.");
     return false;
 }
