@@ -173,7 +173,29 @@ void MainWindow::fitWindow() {
     const QSize outer(RoundEven(double(s.WindowWidth / twipsPerPixelX_)),
                       RoundEven(double(s.WindowHeight / twipsPerPixelY_)));
     if (isMinimized() || isMaximized() || isFullScreen()) return;
-    resize(outer - frameExtra());
+    fittedOuter_ = outer;
+    frameAtFit_ = frameExtra();
+    resize(outer - frameAtFit_);
+}
+
+// A layout made before the window was shown could not count the frame and title bar;
+// once they are known the window is fitted again, unless the player has resized it.
+void MainWindow::refitForFrame() {
+    if (fittedOuter_.isEmpty() || frameExtra() == frameAtFit_) return;
+    if (isMinimized() || isMaximized() || isFullScreen()) return;
+    if (size() != fittedOuter_ - frameAtFit_) return;
+    frameAtFit_ = frameExtra();
+    resize(fittedOuter_ - frameAtFit_);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    refitForFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    refitForFrame();
 }
 
 void MainWindow::enforceMinimumSize() {
@@ -188,6 +210,7 @@ void MainWindow::enforceMinimumSize() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    refitForFrame();
     enforceMinimumSize();
     const QSizeF painted = table_->background().deviceIndependentSize();
     if (painted.width() < table_->width() || painted.height() < table_->height()) applyBackground();

@@ -82,6 +82,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -93,6 +95,7 @@ private:
     void applyBackground();
     void fitWindow();
     QSize frameExtra() const;
+    void refitForFrame();
     void enforceMinimumSize();
     void endProgram();
 
@@ -106,6 +109,10 @@ private:
     std::unique_ptr<Game> game_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
+    // The outer size the last layout asked for, and the frame known at that time: the
+    // frame is only known once the window is on the screen.
+    QSize fittedOuter_;
+    QSize frameAtFit_;
 };
 
 } // namespace zarn
