@@ -1,0 +1,123 @@
+// The real game window, offscreen: one glide step on the table widget, the default
+// glide of 5,625 steps, and the time from starting a process to its first painted
+// frame (window_startup_probe, started afresh for each measurement).
+#include "game/Cards.h"
+#include "game/Rules.h"
+#include "ui/MainWindow.h"
+#include "ui/TableWidget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// A shown window on the default settings in a temporary folder.
+struct Table {
+    QTemporaryDir dir;
+    std::unique_ptr<zarn::MainWindow> window;
+
+    Table() {
+        QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
+        if (settings.open(QIODevice::WriteOnly)) settings.write(".92\r\n75\r\n0\r\nY\r\n");
+        settings.close();
+        zarn::MainWindowOptions o;
+        o.progDir = dir.path();
+        o.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
+        o.seed = 5;
+        o.askAnotherGame = [](const QString&) { return true; };
+        o.endProgram = [] {};
+        window = std::make_unique<zarn::MainWindow>(o);
+        window->show();
+        for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    }
+    // A card at the bottom of the table and a target far from it: column 1's top card
+    // towards the last foundation's marker.
+    int card() const { return zarn::TopCard(window->state(), 1); }
+    int target() const { return zarn::MarkerOf(20); }
+};
+
+// One step as the glide makes it: let the window system run, then move the card.
+void GlideStep(benchmark::State& state) {
+    Table t;
+    zarn::TableWidget* table = t.window->table();
+    const zarn::GameState& s = t.window->state();
+    const int card = t.card();
+    const float x0 = s.CardHomeX[card], y0 = s.CardHomeY[card];
+    const float dx = (s.CardHomeX[t.target()] - x0) / 5625.0f;
+    const float dy = (s.CardHomeY[t.target()] - y0) / 5625.0f;
+    table->bringToFront(card);
+    long i = 0;
+    for (auto _ : state) {
+        QCoreApplication::processEvents();
+        const long k = i++ % 5625;
+        table->move(card, x0 + float(k) * dx, y0 + float(k) * dy);
+    }
+    table->move(card, x0, y0);
+}
+BENCHMARK(GlideStep)->Unit(benchmark::kMicrosecond);
+
+// The engine's own glide at the default speed (bar 75: 5,625 steps), card back home
+// after each.
+void DefaultGlide(benchmark::State& state) {
+    Table t;
+    zarn::GameState& s = t.window->state();
+    const int card = t.card();
+    for (auto _ : state) {
+        zarn::HoldSingle(s, card);
+        t.window->game().GlideCard(card, t.target());
+        t.window->table()->move(card, s.CardHomeX[card], s.CardHomeY[card]);
+        s.MovingCards[0] = -1;
+        QCoreApplication::processEvents();
+    }
+    state.counters["steps"] = s.Speed;
+}
+BENCHMARK(DefaultGlide)->Unit(benchmark::kMillisecond);
+
+// From starting the process to the first painted frame of its window, as the caller
+// sees it (wall time, the program's loading included); the probe's own figures from
+// main() on and its resident memory are the counters.
+void StartUpToFirstFrame(benchmark::State& state) {
+    QTemporaryDir dir;
+    QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
+    if (settings.open(QIODevice::WriteOnly)) settings.write(".92\r\n75\r\n0\r\nY\r\n");
+    settings.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    double fromMain = 0, rss = 0;
+    for (auto _ : state) {
+        QProcess probe;
+        probe.setWorkingDirectory(dir.path());
+        probe.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        probe.start(QStringLiteral(ZARN_STARTUP_PROBE), {});
+        if (!probe.waitForReadyRead(10000)) {
+            state.SkipWithError("the probe did not report");
+            break;
+        }
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        const QList<QByteArray> words = probe.readAll().simplified().split(' ');
+        if (words.size() >= 4) fromMain = words[1].toDouble(), rss = words[3].toDouble();
+        probe.waitForFinished(10000);
+    }
+    state.counters["from_main_ms"] = fromMain;
+    state.counters["rss_mb"] = rss;
+}
+BENCHMARK(StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
