@@ -237,3 +237,30 @@ TEST_F(Menu, CommandsThatChangeTheTableAreIgnoredWhileACardGlides) {
 
 } // namespace
 } // namespace zarn::test
+
+namespace zarn::test {
+namespace {
+
+// "Exit" is no table command: it ends the program in the middle of a glide, with the
+// settings written and the card left out of the piles' books.
+TEST_F(Menu, ExitDuringAGlideSavesAndStopsIt) {
+    start();
+    window->speedFrame()->setValue(100);
+    arrange(OneMoveFromBlocked(true));
+    const PileCards before = allPiles();
+    bool gliding = false;
+    QTimer::singleShot(0, [&] {
+        gliding = s().Busy == Yes;
+        trigger("Exit");
+    });
+    doubleClick(Card(6, 'S'));
+    EXPECT_TRUE(gliding);
+    EXPECT_EQ(rec.endProgramCalls, 1);
+    EXPECT_EQ(readFile(settingsPath()), QByteArray("00.920\r\n 100 \r\n 0 \r\nY\r\n"));
+    EXPECT_EQ(allPiles(), before) << "the move was never made";
+    EXPECT_TRUE(s().MovesList.empty());
+    EXPECT_TRUE(rec.gameOverTitles.empty());
+}
+
+} // namespace
+} // namespace zarn::test
