@@ -65,8 +65,8 @@ void MainWindow::dealAgain() {
 
 void MainWindow::resetPositions() {
     game_->RunTableCommand([this] {
-        RestartDeal(state(), *table_);
-        layOutDeal(); // the same deal again, from its first position
+        RestartDeal(state(), *table_); // the same deal again, from its first position
+        showLayout();
         setSizeCommandsEnabled(true);
     });
 }

@@ -155,8 +155,12 @@ void MainWindow::setSizeCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::layOutDeal() {
-    GameState& s = state();
-    LayOutDeal(s, *table_);
+    LayOutDeal(state(), *table_);
+    showLayout();
+}
+
+void MainWindow::showLayout() {
+    const GameState& s = state();
     table_->setCardSize(s.CardWidth, s.CardHeight);
     table_->setCornerRect(QRectF(s.CornerLeft, s.CornerTop, s.CornerWidth, s.CornerHeight));
     speed_->place(s.SpeedFrameLeft, s.SpeedFrameTop, s.CardWidth);

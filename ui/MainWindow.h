@@ -93,6 +93,9 @@ private:
     void setUpScoreTable(const QString& scoreFile);
     void composePictures();
     void applyBackground();
+    // After a layout: the card size, the frame round the foundations and the speed
+    // panel as the layout placed them, and the window fitted to it.
+    void showLayout();
     void fitWindow();
     QSize frameExtra() const;
     void refitForFrame();
