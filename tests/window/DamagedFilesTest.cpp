@@ -164,3 +164,24 @@ TEST_F(DamagedFiles, AScoreFileThatIsAFolderLeavesTheGamePlayable) {
 
 } // namespace
 } // namespace zarn::test
+
+namespace zarn::test {
+namespace {
+
+TEST_F(DamagedFiles, ASettingsFileThatIsAFolderGivesTheDefaultsAndAMessageNotACrash) {
+    ASSERT_TRUE(QDir().mkpath(settingsPath()));
+    start();
+    ASSERT_EQ(rec.settingsNotices.size(), 2u);
+    EXPECT_EQ(rec.settingsNotices[0], QStringLiteral("zarn.pro not found, new file created"));
+    EXPECT_TRUE(rec.settingsNotices[1].startsWith(QStringLiteral("zarn.pro could not be saved")))
+        << rec.settingsNotices[1].toStdString();
+    EXPECT_FLOAT_EQ(s().SizeScale, 0.92f);
+    EXPECT_EQ(window->speedFrame()->value(), 75);
+    expectPlayable();
+    trigger("Exit");
+    EXPECT_EQ(rec.endProgramCalls, 1);
+    EXPECT_TRUE(QFileInfo(settingsPath()).isDir()) << "nothing of the player's was removed";
+}
+
+} // namespace
+} // namespace zarn::test
