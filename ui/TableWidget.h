@@ -35,6 +35,7 @@ public:
     float top(int picture) const override { return pictures_[picture].top; }
     void move(int picture, float left, float top) override;
     void bringToFront(int picture) override;
+    using QWidget::setVisible;
     void setVisible(int picture, bool visible) override;
     bool isVisible(int picture) const override { return pictures_[picture].visible; }
 
