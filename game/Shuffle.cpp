@@ -18,13 +18,20 @@ RandomSource::RandomSource() : timeOfDay(SecondsSinceMidnight) {
 RandomSource::RandomSource(std::uint64_t seed) : timeOfDay(SecondsSinceMidnight), engine_(seed) {}
 
 void RandomSource::seedWithTime(float secondsSinceMidnight) {
-    std::uint64_t time = std::bit_cast<std::uint32_t>(secondsSinceMidnight);
-    engine_.seed(engine_() ^ (time * 0x9E3779B97F4A7C15ull));
+    // A splitmix64 step over the old salt and the clock: cheap, and every bit of the
+    // time reaches every bit of the salt. (Reseeding the engine itself would cost a
+    // whole state regeneration per draw.)
+    std::uint64_t z =
+        salt_ + std::bit_cast<std::uint32_t>(secondsSinceMidnight) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    salt_ = z ^ (z >> 31);
 }
 
 float RandomSource::next() {
-    // 24 random bits give every float of [0, 1) on the 2^-24 grid, never 1.
-    return static_cast<float>(engine_() >> 40) * (1.0f / 16777216.0f);
+    // 24 random bits give every float of [0, 1) on the 2^-24 grid, never 1. The salt
+    // changes which bits come out, not how evenly they are spread.
+    return static_cast<float>((engine_() ^ salt_) >> 40) * (1.0f / 16777216.0f);
 }
 
 float SecondsSinceMidnight() {

@@ -10,12 +10,12 @@
 namespace zarn {
 
 // Random numbers in [0, 1). The engine is seeded once; seeding "with the time of day"
-// mixes the time into the running state, so the draws go on even while the clock
-// stands still.
+// mixes the time into a salt laid over every draw, so the engine's sequence never
+// restarts and the draws go on even while the clock stands still.
 class RandomSource {
 public:
-    RandomSource();                               // seeded from std::random_device
-    explicit RandomSource(std::uint64_t seed);    // repeatable, for tests
+    RandomSource();                            // seeded from std::random_device
+    explicit RandomSource(std::uint64_t seed); // repeatable, for tests
     void seedWithTime(float secondsSinceMidnight);
     float next();
 
@@ -24,6 +24,7 @@ public:
 
 private:
     std::mt19937_64 engine_;
+    std::uint64_t salt_ = 0;
 };
 
 float SecondsSinceMidnight();

@@ -35,7 +35,7 @@ void EngineActions(benchmark::State& state) {
 }
 BENCHMARK(EngineActions)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// One new deal's shuffle (10 x 52 exchanges, the generator reseeded with the clock for
+// One new deal's shuffle (10 x 52 exchanges, the clock mixed in before
 // every draw), for reading the figure above: deals come with every game over.
 void ShuffleOneDeck(benchmark::State& state) {
     zarn::GameState s;
