@@ -119,7 +119,7 @@ TEST_F(DamagedFiles, EveryScoreFileGivesAPlayableTableAndASoundScoreFile) {
          "ZARN scores 1\nzarn\tx\t1\n\n\t\t\nzarn\t2\t3\t-1\t1\t2\nother\t1\t1\t1\t1\t1\n", 3},
         {"figures beyond belief", "ZARN scores 1\nzarn\t-5\t99999999999999999999\t7\t-1\t-1\n", -1},
         {"a streak longer than the games", "ZARN scores 1\nzarn\t1\t1\t-40\t9\t9\n", 1},
-        {"NUL bytes", QByteArray("ZARN scores 1\nzar\0n\t1\t1\t0\t0\t0\n", 33), 0},
+        {"NUL bytes", QByteArray("ZARN scores 1\nzar") + '\0' + "n\t1\t1\t0\t0\t0\n", 0},
         {"an empty file", QByteArray(), 0},
     };
     for (const DamagedScores& c : files) {
