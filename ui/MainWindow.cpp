@@ -7,6 +7,7 @@
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
 #include "table/Pictures/Background.h"
+#include "ui/DragPointer.h"
 #include "ui/HelpWindow.h"
 #include "ui/ShellResources.h"
 #include "ui/TableWidget.h"
@@ -55,6 +56,15 @@ MainWindow::MainWindow(MainWindowOptions options)
                                    options_.seed ? RandomSource(*options_.seed) : RandomSource());
     table_->setGame(game_.get());
     table_->onTableRightPress = [this] { nextBackground(); };
+    table_->onDragging = [this](bool dragging) {
+        if (!dragging) {
+            table_->unsetCursor();
+            return;
+        }
+        if (dragPointer_.shape() != Qt::BitmapCursor)
+            dragPointer_ = MakeDragPointer(table_->devicePixelRatioF());
+        table_->setCursor(dragPointer_);
+    };
     GameState& s = state();
 
     // The artwork is read before anything else, so a file that cannot be read is

@@ -9,6 +9,7 @@
 #include "settings/SettingsFile.h"
 #include "table/Pictures/CardPictures.h"
 
+#include <QCursor>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -107,6 +108,7 @@ private:
     float twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
     TableWidget* table_ = nullptr;
     SpeedFrame* speed_ = nullptr;
+    QCursor dragPointer_; // made at the first drag, for the screen then in use
     ScoreTable* scores_ = nullptr;
     SettingsFile settingsFile_;
     std::unique_ptr<Game> game_;
