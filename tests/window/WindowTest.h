@@ -3,6 +3,7 @@
 // laid out by hand (a game one move from its end, a game one move from being blocked),
 // a look at every card, and answers to the real message boxes.
 
+#include "../support/ArrangeTable.h"
 #include "../support/WindowFixture.h"
 #include "game/Rules.h"
 #include "scores/ScoreBook.h"
@@ -17,14 +18,6 @@
 #include <vector>
 
 namespace zarn::test {
-
-// Card numbers by rank (1..13) and suit letter.
-inline int Card(int rank, char suit) {
-    const int index = suit == 'C' ? 0 : suit == 'D' ? 1 : suit == 'H' ? 2 : 3;
-    return index * 13 + rank;
-}
-
-using PileCards = std::array<std::vector<int>, 21>; // bottom first, piles 1..20
 
 // What a message box looked like when it came up.
 struct SeenBox {
@@ -103,33 +96,7 @@ protected:
         return out;
     }
 
-    // Lays these piles out on the table as a game in progress: every card on its pile's
-    // marker (fanned down a column), in front of the cards beneath it, with no history.
-    void arrange(const PileCards& piles) {
-        GameState& st = s();
-        for (int p = 1; p <= 20; ++p) {
-            st.Piles[p].clear();
-            st.PileCount[p] = 0;
-        }
-        for (int p = 1; p <= 20; ++p) {
-            const int marker = MarkerOf(p);
-            int k = 0;
-            for (int c : piles[p]) {
-                AppendCard(st, p, c);
-                const float top = table()->top(marker) + (IsColumn(p) ? float(st.FanStep * k) : 0);
-                table()->move(c, table()->left(marker), top);
-                table()->setVisible(c, true);
-                table()->bringToFront(c);
-                st.CardHomeX[c] = RoundEven(table()->left(c));
-                st.CardHomeY[c] = RoundEven(table()->top(c));
-                ++k;
-            }
-            if (p >= 17) st.PileCount[p] = static_cast<i16>(piles[p].size());
-        }
-        ClearHistory(st);
-        st.MoveStatus = Yes;
-        QApplication::processEvents();
-    }
+    void arrange(const PileCards& piles) { ArrangeTable(*window, piles); }
 
     // Three suits home, the spades up to the queen home, the king of spades in a cell:
     // one double-click on it wins.
