@@ -1,9 +1,9 @@
 // One pointer move of a drag on the real window, offscreen: how long it takes to reach
 // the screen, and how many pixels it repaints next to the table's size.
 //
-// Column 1 ends in a run of nine cards, ten of spades down to two of spades, that the
-// eight empty free cells let be lifted whole (the most the rules allow); column 2's
-// jack of hearts would take it. The drag goes round a circle, a few pixels a move.
+// Column 1 ends in a run of nine spades, ten down to two, that the eight empty free
+// cells let be lifted whole (the most the rules allow), as column 2's jack of spades
+// would take it. The drag goes round a circle, a few pixels a move.
 #include "tests/support/ArrangeTable.h"
 
 #include <QApplication>
@@ -55,15 +55,15 @@ struct Table {
         for (int i = 0; i < 10; ++i) QApplication::processEvents();
 
         zarn::test::PileCards piles;
-        const int run[] = {Card(10, 'S'), Card(9, 'H'), Card(8, 'S'), Card(7, 'H'), Card(6, 'S'),
-                           Card(5, 'H'),  Card(4, 'S'), Card(3, 'H'), Card(2, 'S')};
+        const int run[] = {Card(10, 'S'), Card(9, 'S'), Card(8, 'S'), Card(7, 'S'), Card(6, 'S'),
+                           Card(5, 'S'),  Card(4, 'S'), Card(3, 'S'), Card(2, 'S')};
         std::array<bool, 53> placed{};
         for (int c : run) placed[c] = true;
-        placed[Card(11, 'H')] = true;
+        placed[Card(11, 'S')] = true;
         int column = 0;
         for (int c = 1; c <= 52; ++c)
             if (!placed[c]) piles[1 + (column++ % 8)].push_back(c);
-        piles[2].push_back(Card(11, 'H'));
+        piles[2].push_back(Card(11, 'S'));
         for (int c : run) piles[1].push_back(c);
         zarn::test::ArrangeTable(*window, piles);
     }
