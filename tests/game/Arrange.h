@@ -1,0 +1,63 @@
+#pragma once
+// Dealing orders built from the cards a test cares about: each named place gets its
+// card, every other place the remaining cards in ascending order.
+
+#include "game/GameState.h"
+
+#include <array>
+#include <initializer_list>
+#include <stdexcept>
+#include <utility>
+
+namespace zarn::test {
+
+// Dealing positions: the four cells take positions 1..4, column p row r (1 = bottom,
+// 6 = top) position 4 + 6 (p - 1) + r.
+inline int CellSlot(int k) {
+    return k;
+}
+inline int ColumnSlot(int column, int row) {
+    return 4 + 6 * (column - 1) + row;
+}
+// The six places of a column, bottom first.
+inline std::array<int, 6> ColumnSlots(int column) {
+    std::array<int, 6> out{};
+    for (int r = 1; r <= 6; ++r) out[r - 1] = ColumnSlot(column, r);
+    return out;
+}
+
+class Arrangement {
+public:
+    Arrangement& at(int position, int card) {
+        if (order_[position - 1] != 0 || used_[card]) throw std::logic_error("placed twice");
+        order_[position - 1] = static_cast<i16>(card);
+        used_[card] = true;
+        return *this;
+    }
+    Arrangement& column(int p, std::initializer_list<int> bottomFirst) {
+        int r = 0;
+        for (int c : bottomFirst) at(ColumnSlot(p, ++r), c);
+        return *this;
+    }
+    Arrangement& cells(std::initializer_list<int> cards) {
+        int k = 0;
+        for (int c : cards) at(CellSlot(++k), c);
+        return *this;
+    }
+    std::array<i16, 52> order() const {
+        std::array<i16, 52> out = order_;
+        int next = 1;
+        for (auto& slot : out) {
+            if (slot != 0) continue;
+            while (used_[next]) ++next;
+            slot = static_cast<i16>(next++);
+        }
+        return out;
+    }
+
+private:
+    std::array<i16, 52> order_{};
+    std::array<bool, 53> used_{};
+};
+
+} // namespace zarn::test
