@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("zarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZARN"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarn.Zarn"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
