@@ -1,6 +1,7 @@
 // Resident memory of the real game window: after start-up, and after 1,000 games
 // played through the engine on it (random double-clicks and right-button sends on top
 // cards, undos, and "Deal Again" when a game stalls or ends).
+#include "bench/support/BenchWindow.h"
 #include "game/Cards.h"
 #include "ui/MainWindow.h"
 
@@ -13,30 +14,10 @@
 
 namespace {
 
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
 void PlayGames(benchmark::State& state) {
-    QTemporaryDir dir;
-    QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
-    if (settings.open(QIODevice::WriteOnly)) settings.write("00.920\r\n 1 \r\n 3 \r\nY\r\n");
-    settings.close();
-    zarn::MainWindowOptions o;
-    o.progDir = dir.path();
-    o.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
-    o.seed = 11;
-    o.askAnotherGame = [](const QString&) { return true; };
-    o.endProgram = [] {};
-    zarn::MainWindow window(o);
-    window.show();
-    QApplication::processEvents();
-    const double startUp = ResidentMegabytes();
+    zarn::bench::BenchWindow bench("00.920\r\n 1 \r\n 3 \r\nY\r\n", 11);
+    zarn::MainWindow& window = *bench.window;
+    const double startUp = zarn::bench::ResidentMegabytes();
 
     std::mt19937 random(5);
     long games = 0;
@@ -64,7 +45,7 @@ void PlayGames(benchmark::State& state) {
         QApplication::processEvents();
     }
     state.counters["rss_start_mb"] = startUp;
-    state.counters["rss_after_games_mb"] = ResidentMegabytes();
+    state.counters["rss_after_games_mb"] = zarn::bench::ResidentMegabytes();
     state.counters["games"] = double(games);
 }
 BENCHMARK(PlayGames)->Iterations(1)->Unit(benchmark::kSecond);
@@ -72,10 +53,5 @@ BENCHMARK(PlayGames)->Iterations(1)->Unit(benchmark::kSecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zarn::bench::RunWindowBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 // Column 1 ends in a run of nine spades, ten down to two, that the eight empty free
 // cells let be lifted whole (the most the rules allow), as column 2's jack of spades
 // would take it. The drag goes round a circle, a few pixels a move.
+#include "bench/support/BenchWindow.h"
 #include "tests/support/ArrangeTable.h"
 
 #include <QApplication>
@@ -36,24 +37,8 @@ protected:
     }
 };
 
-struct Table {
-    QTemporaryDir dir;
-    std::unique_ptr<zarn::MainWindow> window;
-
+struct Table : zarn::bench::BenchWindow {
     Table() {
-        QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
-        if (settings.open(QIODevice::WriteOnly)) settings.write(".92\r\n75\r\n0\r\nY\r\n");
-        settings.close();
-        zarn::MainWindowOptions o;
-        o.progDir = dir.path();
-        o.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
-        o.seed = 5;
-        o.askAnotherGame = [](const QString&) { return true; };
-        o.endProgram = [] {};
-        window = std::make_unique<zarn::MainWindow>(o);
-        window->show();
-        for (int i = 0; i < 10; ++i) QApplication::processEvents();
-
         zarn::test::PileCards piles;
         const int run[] = {Card(10, 'S'), Card(9, 'S'), Card(8, 'S'), Card(7, 'S'), Card(6, 'S'),
                            Card(5, 'S'),  Card(4, 'S'), Card(3, 'S'), Card(2, 'S')};
@@ -113,10 +98,5 @@ BENCHMARK(DragMove)->Arg(1)->Arg(9)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zarn::bench::RunWindowBenchmarks(argc, argv);
 }

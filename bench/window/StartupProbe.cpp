@@ -2,6 +2,7 @@
 // painted for the first time, prints how long that took since main() began and the
 // resident memory, then quits. Run it in a folder holding a zarn.pro (otherwise the
 // first-run message waits for an answer).
+#include "bench/support/ResidentMemory.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
@@ -12,15 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
 
 // Notes the end of the first paint of the widget it watches.
 class FirstPaint : public QObject {
@@ -35,7 +27,7 @@ protected:
             // the screen (the backing store is flushed in the same pass).
             QTimer::singleShot(0, [this] {
                 std::printf("first-frame-ms %.2f rss-mb %.1f\n", clock_.nsecsElapsed() / 1e6,
-                            ResidentMegabytes());
+                            zarn::bench::ResidentMegabytes());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });

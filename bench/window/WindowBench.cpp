@@ -1,6 +1,7 @@
 // The real game window, offscreen: one glide step on the table widget, the default
 // glide of 5,625 steps, and the time from starting a process to its first painted
 // frame (window_startup_probe, started afresh for each measurement).
+#include "bench/support/BenchWindow.h"
 #include "game/Cards.h"
 #include "game/Rules.h"
 #include "ui/MainWindow.h"
@@ -17,24 +18,7 @@
 namespace {
 
 // A shown window on the default settings in a temporary folder.
-struct Table {
-    QTemporaryDir dir;
-    std::unique_ptr<zarn::MainWindow> window;
-
-    Table() {
-        QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
-        if (settings.open(QIODevice::WriteOnly)) settings.write(".92\r\n75\r\n0\r\nY\r\n");
-        settings.close();
-        zarn::MainWindowOptions o;
-        o.progDir = dir.path();
-        o.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
-        o.seed = 5;
-        o.askAnotherGame = [](const QString&) { return true; };
-        o.endProgram = [] {};
-        window = std::make_unique<zarn::MainWindow>(o);
-        window->show();
-        for (int i = 0; i < 10; ++i) QApplication::processEvents();
-    }
+struct Table : zarn::bench::BenchWindow {
     // A card at the bottom of the table and a target far from it: column 1's top card
     // towards the last foundation's marker.
     int card() const { return zarn::TopCard(window->state(), 1); }
@@ -83,9 +67,7 @@ BENCHMARK(DefaultGlide)->Unit(benchmark::kMillisecond);
 // main() on and its resident memory are the counters.
 void StartUpToFirstFrame(benchmark::State& state) {
     QTemporaryDir dir;
-    QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
-    if (settings.open(QIODevice::WriteOnly)) settings.write(".92\r\n75\r\n0\r\nY\r\n");
-    settings.close();
+    zarn::bench::WriteSettings(dir, zarn::bench::DefaultSettings);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
@@ -114,10 +96,5 @@ BENCHMARK(StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zarn::bench::RunWindowBenchmarks(argc, argv);
 }
