@@ -165,16 +165,32 @@ void TableWidget::setDragging(bool dragging) {
     if (onDragging) onDragging(dragging);
 }
 
+// The drag ends without a drop: the cards go back to where they lay.
+void TableWidget::abandonDrag() {
+    if (!dragging_) return;
+    setDragging(false);
+    if (game_) game_->DropOnTable();
+}
+
+bool TableWidget::onTable(const QPointF& pixels) const {
+    return QRectF(rect()).contains(pixels);
+}
+
 void TableWidget::mousePressEvent(QMouseEvent* event) {
     if (!game_) return;
+    // One drag at a time: another button pressed while cards hang from the pointer
+    // would lift a second group and strand the first.
+    if (dragging_) return;
     const QPointF t = toTwips(event->position());
     const int picture = PictureAt(float(t.x()), float(t.y()));
+    pressed_ = picture;
     if (picture == 0) {
         if (event->button() == Qt::RightButton && onTableRightPress) onTableRightPress();
         return;
     }
     game_->Press(picture, ButtonOf(event->button()), float(t.x()) - left(picture),
                  float(t.y()) - top(picture));
+    if (game_->Dragging()) dragButton_ = event->button();
     setDragging(game_->Dragging());
 }
 
@@ -182,6 +198,9 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!game_) return;
     const QPointF t = toTwips(event->position());
     const float x = float(t.x()), y = float(t.y());
+    if (dragging_ && !(event->buttons() & dragButton_)) {
+        abandonDrag(); // the release went elsewhere
+    }
     const int picture = PictureAt(x, y);
     if (dragging_) {
         if (picture != 0)
@@ -190,16 +209,22 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
             game_->DragOverTable(x, y);
         return;
     }
-    if (picture > MarkerLast)
-        game_->PointerOverPicture(picture);
-    else if (picture == 0)
+    // While a button is held the moves belong to what it was pressed on, so a revealed
+    // ace stays up under a trembling hand until the release.
+    const int under = event->buttons() != Qt::NoButton ? pressed_ : picture;
+    if (under > MarkerLast)
+        game_->PointerOverPicture(under);
+    else if (under == 0)
         game_->PointerOverTable();
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!game_) return;
-    if (!dragging_) {
-        game_->Release();
+    game_->Release();
+    if (event->buttons() == Qt::NoButton) pressed_ = 0;
+    if (!dragging_ || event->button() != dragButton_) return;
+    if (!onTable(event->position())) {
+        abandonDrag(); // let go outside the window
         return;
     }
     setDragging(false);
@@ -212,10 +237,22 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!game_) return;
+    if (!game_ || dragging_) return;
     const QPointF t = toTwips(event->position());
     const int picture = PictureAt(float(t.x()), float(t.y()));
+    pressed_ = picture;
     if (picture != 0) game_->DoubleClick(picture);
+}
+
+// A window that is deactivated or hidden mid-drag never sees the release.
+bool TableWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) abandonDrag();
+    return QWidget::event(event);
+}
+
+void TableWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    abandonDrag();
 }
 
 } // namespace zarn

@@ -73,6 +73,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct Picture {
@@ -81,6 +83,8 @@ private:
     };
     void dirty(const QRect& rect);
     void setDragging(bool dragging);
+    void abandonDrag();
+    bool onTable(const QPointF& pixels) const;
     QPointF toTwips(const QPointF& pixels) const;
     bool contains(int picture, float x, float y) const;
 
@@ -93,6 +97,8 @@ private:
     float twipsPerPixel_ = 15;
     Game* game_ = nullptr;
     bool dragging_ = false;
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+    int pressed_ = 0; // the picture the held button was pressed on, 0 the table
 
     QRegion pending_;
     QElapsedTimer sinceFlush_;

@@ -3,14 +3,17 @@
 // answered by recorders, and helpers that drive it with real mouse events.
 
 #include "game/Cards.h"
+#include "game/Shuffle.h"
 #include "scores/ScoreTable.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -98,6 +101,15 @@ protected:
         QTest::mouseMove(table(), from + delta / 2);
         QTest::mouseMove(table(), from + delta);
         QTest::mouseRelease(table(), Qt::LeftButton, Qt::NoModifier, from + delta);
+    }
+
+    // A new deal from this dealing order (Deck 1..52) in place of the shuffled one,
+    // laid out as "Deal Again" lays out a fresh shuffle.
+    void dealOrder(const std::array<i16, 52>& order) {
+        SetDealOrder(s(), order);
+        window->layOutDeal();
+        window->setSizeCommandsEnabled(true);
+        QCoreApplication::processEvents();
     }
 };
 
