@@ -3,6 +3,7 @@
 #include "MouseTest.h"
 
 #include <QTimer>
+#include <QWindow>
 
 namespace zarn::test {
 namespace {
@@ -97,6 +98,24 @@ TEST_F(DoubleClick, TheSecondPressStartsNoDrag) {
     releaseAt(cell);
     EXPECT_EQ(cards(17), (std::vector<int>{AD, D2}));
     EXPECT_TRUE(cards(13).empty());
+    expectIdle();
+}
+
+// The same through the window system, which turns the second press into the double-click.
+TEST_F(DoubleClick, ADoubleClickThroughTheWindowSystemMovesTheCardOnce) {
+    start();
+    fastGlides();
+    trigger("AutoMove");
+    dealOrder(ClickDeal().order());
+    QWindow* w = window->windowHandle();
+    const QPoint p = table()->mapTo(window.get(), grabPoint(AD));
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(cards(17), std::vector<int>{AD});
+    EXPECT_FALSE(window->game().Dragging());
+    const QPoint q = table()->mapTo(window.get(), grabPoint(D2));
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, q);
+    EXPECT_EQ(cards(17), (std::vector<int>{AD, D2}));
+    EXPECT_EQ(s().MovesList.size(), 0u);
     expectIdle();
 }
 

@@ -53,6 +53,12 @@ TEST_F(Drop, CardsGoBackFromTheirOwnColumnAndFromTheBareTable) {
     EXPECT_EQ(lastOf(5, 4), (std::vector<int>{Card(10, 'H'), H9, S8, H7}));
     EXPECT_EQ(cards(1).size(), 3u);
     expectIdle();
+    // The pressed card is remembered until the free pointer crosses the bare table.
+    EXPECT_EQ(s().DragCard, H9);
+    hoverAt(pixelIn(Card(10, 'H'), 300, 30));
+    EXPECT_EQ(s().DragCard, H9) << "over a card";
+    hoverAt(bare);
+    EXPECT_EQ(s().DragCard, 0);
 }
 
 TEST_F(Drop, ACornerExactlyOnAnEdgeIsNotInside) {
