@@ -3,6 +3,7 @@
 // card, every other place the remaining cards in ascending order.
 
 #include "game/GameState.h"
+#include "tests/game/EngineFixture.h"
 
 #include <array>
 #include <initializer_list>
@@ -59,5 +60,27 @@ private:
     std::array<i16, 52> order_{};
     std::array<bool, 53> used_{};
 };
+
+// The king of spades first, down to the ace of clubs: Deck(i) = 53 - i.
+inline std::array<i16, 52> Reversed() {
+    std::array<i16, 52> order{};
+    for (int i = 0; i < 52; ++i) order[i] = static_cast<i16>(52 - i);
+    return order;
+}
+
+// Column 1 ends in four, two of clubs; column 2 in three, ace of clubs; column 3 in two,
+// ace of diamonds. The other places get the remaining cards in order, and cells 9..12
+// the four black tens to kings that fit nowhere early.
+inline std::array<i16, 52> SweepChains() {
+    return Arrangement()
+        .cells({Card(13, 'S'), Card(12, 'S'), Card(11, 'S'), Card(10, 'S')})
+        .at(ColumnSlot(1, 5), Card(4, 'C'))
+        .at(ColumnSlot(1, 6), Card(2, 'C'))
+        .at(ColumnSlot(2, 5), Card(3, 'C'))
+        .at(ColumnSlot(2, 6), Card(1, 'C'))
+        .at(ColumnSlot(3, 5), Card(2, 'D'))
+        .at(ColumnSlot(3, 6), Card(1, 'D'))
+        .order();
+}
 
 } // namespace zarn::test

@@ -10,16 +10,6 @@
 namespace zarn::test {
 namespace {
 
-void ExpectEachCardOnce(const EngineTable& t) {
-    std::array<int, 53> seen{};
-    for (int p = 1; p <= 20; ++p)
-        for (int c : t.Cards(p)) {
-            ++seen[c];
-            EXPECT_EQ(t.s.PileOf[c], p) << "card " << c;
-        }
-    for (int c = 1; c <= 52; ++c) EXPECT_EQ(seen[c], 1) << "card " << c;
-}
-
 class DuringPlay : public ::testing::Test {
 protected:
     EngineTable t;
@@ -74,15 +64,7 @@ TEST_F(DuringPlay, CommandsDuringADoubleClickGlideAreIgnoredAndTheMoveEnds) {
 TEST_F(DuringPlay, ANewDealDuringTheSweepIsIgnoredAndTheSweepFinishesThisDeal) {
     // Columns 1..3 end in chains of clubs and diamonds that the sweep takes home in
     // three passes (six sends).
-    t.Deal(Arrangement()
-               .cells({Card(13, 'S'), Card(12, 'S'), Card(11, 'S'), Card(10, 'S')})
-               .at(ColumnSlot(1, 5), Card(4, 'C'))
-               .at(ColumnSlot(1, 6), Card(2, 'C'))
-               .at(ColumnSlot(2, 5), Card(3, 'C'))
-               .at(ColumnSlot(2, 6), Card(1, 'C'))
-               .at(ColumnSlot(3, 5), Card(2, 'D'))
-               .at(ColumnSlot(3, 6), Card(1, 'D'))
-               .order());
+    t.Deal(SweepChains());
     const auto saved = t.s.SavedDeck;
     t.s.Speed = 4;
     int yields = 0, betweenGlides = 0;

@@ -1,6 +1,7 @@
 // The deal: which card goes where, what the piles hold afterwards, and the same deal
 // laid out again by "Reset Positions".
 
+#include "tests/game/Arrange.h"
 #include "tests/game/EngineFixture.h"
 
 #include <algorithm>
@@ -8,12 +9,6 @@
 
 namespace zarn::test {
 namespace {
-
-std::array<i16, 52> Reversed() {
-    std::array<i16, 52> order{};
-    for (int i = 0; i < 52; ++i) order[i] = static_cast<i16>(52 - i);
-    return order;
-}
 
 int DrawingIndex(const InMemorySurface& surface, int picture) {
     const auto& order = surface.drawingOrder();

@@ -8,7 +8,9 @@
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
 
+#include <array>
 #include <functional>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <numeric>
 #include <string>
@@ -140,6 +142,17 @@ struct EngineTable {
 inline int Card(int rank, char suit) {
     int index = suit == 'C' ? 0 : suit == 'D' ? 1 : suit == 'H' ? 2 : 3;
     return index * 13 + rank;
+}
+
+// Each card in exactly one pile string, the one PileOf names.
+inline void ExpectEachCardOnce(const EngineTable& t) {
+    std::array<int, 53> seen{};
+    for (int p = 1; p <= 20; ++p)
+        for (int c : t.Cards(p)) {
+            ++seen[c];
+            EXPECT_EQ(t.s.PileOf[c], p) << "card " << c;
+        }
+    for (int c = 1; c <= 52; ++c) EXPECT_EQ(seen[c], 1) << "card " << c;
 }
 
 } // namespace zarn::test

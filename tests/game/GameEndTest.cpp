@@ -9,12 +9,6 @@
 namespace zarn::test {
 namespace {
 
-std::array<i16, 52> Reversed() {
-    std::array<i16, 52> order{};
-    for (int i = 0; i < 52; ++i) order[i] = static_cast<i16>(52 - i);
-    return order;
-}
-
 // Every column ends in a run down from the top, so the ace of clubs on column 8 starts
 // a sweep that takes all 52 cards home.
 TEST(GameEnd, ASweepThatTakesTheLastCardHomeWinsAndYesDealsAgain) {

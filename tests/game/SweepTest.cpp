@@ -9,24 +9,9 @@
 namespace zarn::test {
 namespace {
 
-// Column 1 ends in four, two of clubs; column 2 in three, ace of clubs; column 3 in two,
-// ace of diamonds. The other places get the remaining cards in order, and cells 9..12
-// the four black tens to kings that fit nowhere early.
-std::array<i16, 52> Chains() {
-    return Arrangement()
-        .cells({Card(13, 'S'), Card(12, 'S'), Card(11, 'S'), Card(10, 'S')})
-        .at(ColumnSlot(1, 5), Card(4, 'C'))
-        .at(ColumnSlot(1, 6), Card(2, 'C'))
-        .at(ColumnSlot(2, 5), Card(3, 'C'))
-        .at(ColumnSlot(2, 6), Card(1, 'C'))
-        .at(ColumnSlot(3, 5), Card(2, 'D'))
-        .at(ColumnSlot(3, 6), Card(1, 'D'))
-        .order();
-}
-
 TEST(Sweep, SendsEveryFittingTopCardPassByPass) {
     EngineTable t;
-    t.Deal(Chains());
+    t.Deal(SweepChains());
     ASSERT_EQ(TopCard(t.s, 8), Card(9, 'S'));
     std::vector<size_t> passStarts; // glides sent before each pass began
     t.host.onProcessEvents = [&] { passStarts.push_back(t.host.glides.size()); };
@@ -50,7 +35,7 @@ TEST(Sweep, SendsEveryFittingTopCardPassByPass) {
 
 TEST(Sweep, EverySendGlides) {
     EngineTable t;
-    t.Deal(Chains());
+    t.Deal(SweepChains());
     t.s.Speed = 25;
     t.Drag(Card(9, 'S'), 13);
     ASSERT_EQ(t.host.glides.size(), 6u);
@@ -60,7 +45,7 @@ TEST(Sweep, EverySendGlides) {
 
 TEST(Sweep, WithAutoMoveOffNothingFollowsTheMove) {
     EngineTable t;
-    t.Deal(Chains());
+    t.Deal(SweepChains());
     EXPECT_EQ(t.s.AutoMove, Yes);
     t.game.ToggleAutoMove();
     EXPECT_EQ(t.s.AutoMove, No);

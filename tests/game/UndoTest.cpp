@@ -18,17 +18,6 @@ void ExpectLiesAt(const EngineTable& t, int card, float left, float top) {
     EXPECT_EQ(t.s.CardHomeY[card], RoundEven(top)) << "card " << card;
 }
 
-// Each card in exactly one pile string, the one PileOf names.
-void ExpectEachCardOnce(const EngineTable& t) {
-    std::array<int, 53> seen{};
-    for (int p = 1; p <= 20; ++p)
-        for (int c : t.Cards(p)) {
-            ++seen[c];
-            EXPECT_EQ(t.s.PileOf[c], p) << "card " << c;
-        }
-    for (int c = 1; c <= 52; ++c) EXPECT_EQ(seen[c], 1) << "card " << c;
-}
-
 TEST(Undo, WalksBackNewestFirstAndNeverLowersTheMoveNumber) {
     EngineTable t;
     t.DealInOrder();
