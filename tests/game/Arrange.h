@@ -83,4 +83,13 @@ inline std::array<i16, 52> SweepChains() {
         .order();
 }
 
+// Column 2 ends in the nine, eight and seven of hearts, column 5 in the ten of hearts,
+// which takes the three as a group.
+inline std::array<i16, 52> HeartsRunBesideItsTen() {
+    return Arrangement()
+        .column(2, {20, 21, 22, Card(9, 'H'), Card(8, 'H'), Card(7, 'H')})
+        .at(ColumnSlot(5, 6), Card(10, 'H'))
+        .order();
+}
+
 } // namespace zarn::test

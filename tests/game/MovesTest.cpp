@@ -68,10 +68,7 @@ TEST(Moves, AGroupOnAColumnFansDownwardsWithItsTopCardFrontmost) {
     const int tenH = Card(10, 'H'), nineH = Card(9, 'H'), eightH = Card(8, 'H'),
               sevenH = Card(7, 'H');
     EngineTable t;
-    t.Deal(Arrangement()
-               .column(2, {20, 21, 22, nineH, eightH, sevenH})
-               .at(ColumnSlot(5, 6), tenH)
-               .order());
+    t.Deal(HeartsRunBesideItsTen());
     t.s.AutoMove = No;
     const float left = t.surface.left(tenH), top = t.surface.top(tenH);
     t.Drag(nineH, 5);

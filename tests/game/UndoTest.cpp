@@ -70,13 +70,9 @@ TEST(Undo, WalksBackNewestFirstAndNeverLowersTheMoveNumber) {
 }
 
 TEST(Undo, AGroupGoesBackFannedBelowTheSourcesNewTopWithItsTopCardFrontmost) {
-    const int tenH = Card(10, 'H'), nineH = Card(9, 'H'), eightH = Card(8, 'H'),
-              sevenH = Card(7, 'H');
+    const int nineH = Card(9, 'H'), eightH = Card(8, 'H'), sevenH = Card(7, 'H');
     EngineTable t;
-    t.Deal(Arrangement()
-               .column(2, {20, 21, 22, nineH, eightH, sevenH})
-               .at(ColumnSlot(5, 6), tenH)
-               .order());
+    t.Deal(HeartsRunBesideItsTen());
     t.s.AutoMove = No;
     t.Drag(nineH, 5);
     EXPECT_EQ(t.s.MovesList, (Lines{"# 1", "  3,  2,  5,", " 35, 34, 33,"}));
