@@ -4,6 +4,7 @@
 #include "game/Rules.h"
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
+#include "tests/game/PileCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -709,36 +710,7 @@ void RandomSession::CheckPosition() {
 }
 
 void RandomSession::CheckPiles() {
-    const GameState& s = table_->s;
-    std::array<int, 53> seen{};
-    if (!s.Piles[0].empty()) Fail("pile 0 holds cards");
-    for (int p = 1; p <= 20; ++p) {
-        const std::string& pile = s.Piles[p];
-        if (pile.size() % 4 != 0) Fail("pile " + std::to_string(p) + " is \"" + pile + "\"");
-        const std::vector<int> cards = Fields(pile);
-        for (size_t i = 0; i < cards.size(); ++i) {
-            const int c = cards[i];
-            if (c < 1 || c > 52) {
-                Fail("pile " + std::to_string(p) + " has a bad field: \"" + pile + "\"");
-                continue;
-            }
-            ++seen[c];
-            if (s.PileOf[c] != p)
-                Fail("card " + std::to_string(c) + " lies on pile " + std::to_string(p) +
-                     ", PileOf says " + std::to_string(s.PileOf[c]));
-            if (IsFoundation(p) && (Suit(c) != Suit(cards[0]) || Rank(c) != int(i) + 1))
-                Fail("foundation " + std::to_string(p) + " is \"" + pile + "\"");
-        }
-        if (IsCell(p) && cards.size() > 1)
-            Fail("cell " + std::to_string(p) + " is \"" + pile + "\"");
-        if (IsFoundation(p) && s.PileCount[p] != int(cards.size()))
-            Fail("PileCount(" + std::to_string(p) + ") is " + std::to_string(s.PileCount[p]) +
-                 " for " + std::to_string(cards.size()) + " cards");
-        if (s.PileOf[MarkerOf(p)] != p) Fail("PileOf of marker " + std::to_string(MarkerOf(p)));
-    }
-    for (int c = 1; c <= 52; ++c)
-        if (seen[c] != 1)
-            Fail("card " + std::to_string(c) + " stands in " + std::to_string(seen[c]) + " piles");
+    if (const std::string problem = PilesProblem(table_->s); !problem.empty()) Fail(problem);
 }
 
 void RandomSession::CheckHistory() {

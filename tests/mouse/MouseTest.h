@@ -2,6 +2,7 @@
 // The game window played with the mouse: real mouse events on the table widget, deals
 // made to order, and a look at every picture after the hand has let go.
 
+#include "../game/PileCheck.h"
 #include "../window/WindowTest.h"
 
 #include <QMouseEvent>
@@ -176,31 +177,14 @@ protected:
                RoundEven(table()->top(picture)) == s().CardHomeY[picture];
     }
 
-    // What must hold whenever the hand is off the cards: every card in exactly one pile
-    // string, PileOf agreeing, every card and marker picture where the game says it
+    // What must hold whenever the hand is off the cards: the piles sound (PilesProblem),
+    // every card and marker picture where the game says it
     // rests, no group lifted and no ace revealed. An empty string when all holds.
     std::string idleProblem() {
         const GameState& st = s();
-        std::vector<int> seen(53, 0);
-        for (int p = 1; p <= 20; ++p) {
-            if (st.Piles[p].size() % 4 != 0) return "pile " + std::to_string(p) + " is ragged";
-            if (IsCell(p) && st.Piles[p].size() > 4)
-                return "cell " + std::to_string(p) + " holds two";
-            for (int c : cards(p)) {
-                if (c < 1 || c > 52)
-                    return "pile " + std::to_string(p) + " holds " + std::to_string(c);
-                ++seen[c];
-                if (st.PileOf[c] != p)
-                    return "card " + std::to_string(c) + " is in pile " + std::to_string(p) +
-                           " but PileOf says " + std::to_string(st.PileOf[c]);
-            }
-        }
-        for (int c = 1; c <= 52; ++c) {
-            if (seen[c] != 1)
-                return "card " + std::to_string(c) + " lies in " + std::to_string(seen[c]) +
-                       " piles";
+        if (std::string problem = PilesProblem(st); !problem.empty()) return problem;
+        for (int c = 1; c <= 52; ++c)
             if (!table()->isVisible(c)) return "card " + std::to_string(c) + " is hidden";
-        }
         for (int i = 1; i <= 72; ++i)
             if (!atHome(i))
                 return "picture " + std::to_string(i) + " is at " +
