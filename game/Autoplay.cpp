@@ -9,14 +9,11 @@ namespace zarn {
 
 void Game::SendToFoundation(int card) {
     AutomaticPlay running(*this);
-    const int rank = CardValue(s_, card);
-    const char suit = SuitOf(s_, card);
     s_.MoveStatus = No;
     int pile = 0, target = 0;
     for (int p = 17; p <= 20 && pile == 0; ++p) {
-        int t = TopCard(s_, p);
-        bool empty = SuitOf(s_, t) == 'X';
-        if ((empty && rank == 1) || (!empty && SuitOf(s_, t) == suit && CardValue(s_, t) == rank - 1)) {
+        const int t = TopCard(s_, p);
+        if (FoundationTakes(s_, t, card)) {
             pile = p;
             target = t;
         }
@@ -113,6 +110,8 @@ void Game::ShowGameOver() {
         Abandon();
 }
 
-void Game::ToggleAutoMove() { s_.AutoMove = s_.AutoMove == Yes ? No : Yes; }
+void Game::ToggleAutoMove() {
+    s_.AutoMove = s_.AutoMove == Yes ? No : Yes;
+}
 
 } // namespace zarn

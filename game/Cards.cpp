@@ -13,39 +13,40 @@ std::string FormatField(int n) {
     return buf;
 }
 
-double NumericValue(std::string_view text) {
+namespace {
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+} // namespace
+
+size_t DecimalLength(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    // Copy the longest prefix that can be a decimal number, so strtod never reads
-    // past the view nor accepts hex, infinities or NaN.
-    std::string number;
-    size_t j = i;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) number += text[j++];
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool digits = false;
-    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
-        number += text[j++];
-        digits = true;
-    }
-    if (j < text.size() && text[j] == '.') {
-        number += text[j++];
-        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
-            number += text[j++];
-            digits = true;
-        }
+    while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
     }
     if (!digits) return 0;
-    if (j < text.size() && (text[j] == 'e' || text[j] == 'E')) {
-        size_t k = j + 1;
-        std::string exponent = "e";
-        if (k < text.size() && (text[k] == '+' || text[k] == '-')) exponent += text[k++];
-        bool expDigits = false;
-        while (k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]))) {
-            exponent += text[k++];
-            expDigits = true;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t k = i + 1;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+        if (k < text.size() && IsDigit(text[k])) {
+            while (k < text.size() && IsDigit(text[k])) ++k;
+            i = k;
         }
-        if (expDigits) number += exponent;
     }
-    double v = std::strtod(number.c_str(), nullptr);
+    return i;
+}
+
+double NumericValue(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    // Only the number itself is copied, so strtod never reads past the view nor accepts
+    // hex, infinities or NaN.
+    const size_t length = DecimalLength(text);
+    if (length == 0) return 0;
+    const double v = std::strtod(std::string(text.substr(0, length)).c_str(), nullptr);
     return std::isfinite(v) ? v : 0;
 }
 
@@ -56,7 +57,9 @@ i16 RoundEven(double x) {
     return static_cast<i16>(r);
 }
 
-i16 NumericI16(std::string_view text) { return RoundEven(NumericValue(text)); }
+i16 NumericI16(std::string_view text) {
+    return RoundEven(NumericValue(text));
+}
 
 void BuildCardRecords(GameState& s) {
     int k = 0;
@@ -80,7 +83,9 @@ i16 TopCard(const GameState& s, int pile) {
     return NumericI16(std::string_view(p).substr(p.size() - 4, 3));
 }
 
-int FieldCount(const std::string& pile) { return static_cast<int>(pile.size() / 4); }
+int FieldCount(const std::string& pile) {
+    return static_cast<int>(pile.size() / 4);
+}
 
 i16 FieldAt(const std::string& pile, int i) {
     return NumericI16(std::string_view(pile).substr(4 * i, 3));

@@ -10,6 +10,9 @@ namespace zarn {
 
 // n right-aligned in three places followed by ",": 7 -> "  7,", 52 -> " 52,".
 std::string FormatField(int n);
+// Length of the decimal number (sign, digits, fraction, exponent) a text starts with;
+// 0 when it starts with none.
+size_t DecimalLength(std::string_view text);
 // The value of the decimal number a text starts with after leading blanks; 0 if none.
 double NumericValue(std::string_view text);
 // NumericValue rounded half to even, as a 16-bit number.

@@ -16,7 +16,9 @@ Game::Game(PictureSurface& surface, GameHost& host, RandomSource random)
     for (int m = MarkerFirst; m <= MarkerLast; ++m) s_.PileOf[m] = static_cast<i16>(m - 52);
 }
 
-void Game::ShuffleDeck() { zarn::ShuffleDeck(s_, random_); }
+void Game::ShuffleDeck() {
+    zarn::ShuffleDeck(s_, random_);
+}
 
 void Game::NewGame() {
     ShuffleDeck();
@@ -29,6 +31,8 @@ bool Game::RunTableCommand(const std::function<void()>& command) {
     return true;
 }
 
-bool Game::IsTopCard(int card) const { return TopCard(s_, s_.PileOf[card]) == card; }
+bool Game::IsTopCard(int card) const {
+    return TopCard(s_, s_.PileOf[card]) == card;
+}
 
 } // namespace zarn

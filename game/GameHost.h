@@ -14,8 +14,14 @@ public:
     virtual bool showGameOver(bool won) = 0;
     // Enable or disable "Increase Card Size" and "Decrease Card Size".
     virtual void setSizeCommandsEnabled(bool enabled) = 0;
-    // Lay the deal of Deck out on the table and fit the window to it.
+    // Lay the deal of Deck out on the table (TableCommands::LayOut does it).
     virtual void layOutDeal() = 0;
+    // The table was laid out anew: fit the window, the panels and the card size to it.
+    virtual void showLayout() {}
+    // The card size changed: make the pictures for it before the deal is laid out again.
+    virtual void cardSizeChanged() {}
+    // The deal on the table is given up for a new one: it counts as a lost game.
+    virtual void dealAbandoned() {}
     // A card starts to glide towards target through `steps` intermediate positions.
     virtual void glideStarted(int card, int target, int steps) {
         (void)card, (void)target, (void)steps;

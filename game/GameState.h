@@ -31,38 +31,54 @@ inline constexpr int RevealFirst = 73;
 inline constexpr int PictureCount = 77; // pictures 0..76
 inline constexpr int PileTotal = 20;
 
-inline constexpr bool IsColumn(int pile) { return pile >= 1 && pile <= 8; }
-inline constexpr bool IsCell(int pile) { return pile >= 9 && pile <= 16; }
-inline constexpr bool IsFoundation(int pile) { return pile >= 17 && pile <= 20; }
-inline constexpr int MarkerOf(int pile) { return 52 + pile; }
+inline constexpr bool IsColumn(int pile) {
+    return pile >= 1 && pile <= 8;
+}
+inline constexpr bool IsCell(int pile) {
+    return pile >= 9 && pile <= 16;
+}
+inline constexpr bool IsFoundation(int pile) {
+    return pile >= 17 && pile <= 20;
+}
+inline constexpr int MarkerOf(int pile) {
+    return 52 + pile;
+}
+
+// The speed bar's values: every glide takes value² steps, so 1 is the fastest.
+inline constexpr int MinSpeedValue = 1;
+inline constexpr int MaxSpeedValue = 100;
+inline constexpr int DefaultSpeedValue = 75;
+inline constexpr i16 SpeedFor(int value) {
+    return static_cast<i16>(value * value);
+}
 
 // Height of the speed panel, twips.
 inline constexpr float SpeedFrameHeight = 348.0f;
 
 struct GameState {
-    std::array<std::string, 73> CardRec{};   // card records, "  1,C" ... " 72,X"
-    std::array<std::string, 21> Piles{};     // pile strings
-    std::array<i16, 73> PileOf{};            // pile of each card and marker
-    std::array<i16, 21> PileCount{};         // card counters (only 17..20 are read)
-    std::array<i16, 73> Deck{};              // dealing order, 1..52
-    std::array<i16, 73> SavedDeck{};         // copy taken at each shuffle
-    std::array<i16, 53> MovingCards{};       // [0] = count (-1: no group), [1..n] = cards
-    i16 MoveStatus = 0;                      // No, Yes, -1 after a shuffle, 99 all home
-    std::deque<std::string> MovesList;       // move history, index 0 at the top
-    i16 MoveCount = 0;                       // label of the last recorded move
-    std::string StopoverCells;               // cells used by the last spread move
-    i16 Busy = No;                           // Yes while a card glides
-    i16 AutoMove = No;                       // the AutoMove option
-    i16 Speed = 0;                           // glide steps, speed bar value squared
-    i16 DragCard = 0;                        // card pressed when the latest drag began
-    f32 GrabX = 0, GrabY = 0;                // pointer offset inside the pressed card
-    std::array<i16, 73> CardHomeX{};         // resting Left of each picture, twips
-    std::array<i16, 73> CardHomeY{};         // resting Top of each picture, twips
-    i16 FanStep = 0;                         // distance between cards added to a column
-    i16 CardWidth = 0, CardHeight = 0;       // size of one card picture, twips
-    f32 SizeScale = 0;                       // card-size factor
-    f32 TwipsPerPixelX = 15;                 // screen twips per pixel
-    i16 BackgroundIndex = 0;                 // 0 plain colour, 1..17 a tile
+    std::array<std::string, 73> CardRec{}; // card records, "  1,C" ... " 72,X"
+    std::array<std::string, 21> Piles{};   // pile strings
+    std::array<i16, 73> PileOf{};          // pile of each card and marker
+    std::array<i16, 21> PileCount{};       // card counters (only 17..20 are read)
+    std::array<i16, 73> Deck{};            // dealing order, 1..52
+    std::array<i16, 73> SavedDeck{};       // copy taken at each shuffle
+    std::array<i16, 53> MovingCards{};     // [0] = count (-1: no group), [1..n] = cards
+    i16 MoveStatus = 0;                    // No, Yes, -1 after a shuffle, 99 all home
+    std::deque<std::string> MovesList;     // move history, index 0 at the top
+    i16 MoveCount = 0;                     // label of the last recorded move
+    std::string StopoverCells;             // cells used by the last spread move
+    i16 Busy = No;                         // Yes while a card glides
+    i16 AutoMove = No;                     // the AutoMove option
+    i16 Speed = 0;                         // glide steps, speed bar value squared
+    i16 DragCard = 0;                      // card pressed when the latest drag began
+    f32 GrabX = 0, GrabY = 0;              // pointer offset inside the pressed card
+    std::array<i16, 73> CardHomeX{};       // resting Left of each picture, twips
+    std::array<i16, 73> CardHomeY{};       // resting Top of each picture, twips
+    i16 FanStep = 0;                       // distance between cards added to a column
+    i16 CardWidth = 0, CardHeight = 0;     // size of one card picture, twips
+    f32 SizeScale = 0;                     // card-size factor
+    f32 TwipsPerPixelX = 15;               // screen twips per pixel
+    i16 BackgroundIndex = 0;               // 0 plain colour, 1..17 a tile
 
     // Stopover cells kept with each history entry, newest first, beside the three
     // text lines, so that an older spread move can be taken back as well.

@@ -2,6 +2,7 @@
 
 #include "game/Cards.h"
 #include "game/Game.h"
+#include "game/Placing.h"
 
 #include <string_view>
 #include <vector>
@@ -44,20 +45,11 @@ void Game::UndoLastMove() {
     }
 
     const int anchor = TopCard(s_, source);
-    int k = anchor > 52 ? -1 : 0;
-    const int column = IsColumn(source) ? 1 : 0;
-    std::string pile = s_.Piles[source];
+    int k = anchor > CardCount ? 0 : 1;
     for (int c : cards) {
-        ++k;
-        surface_.move(c, surface_.left(anchor),
-                      surface_.top(anchor) + static_cast<float>(s_.FanStep * k * column));
-        s_.CardHomeX[c] = RoundEven(surface_.left(c));
-        s_.CardHomeY[c] = RoundEven(surface_.top(c));
-        surface_.bringToFront(c);
-        pile += FormatField(c);
-        s_.PileOf[c] = static_cast<i16>(source);
+        StackOnPile(s_, surface_, c, source, anchor, k++);
+        AppendCard(s_, source, c);
     }
-    s_.Piles[source] = pile;
 
     if (!stopovers.empty()) {
         for (int i = 0; i < FieldCount(stopovers); ++i) {

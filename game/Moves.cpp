@@ -2,16 +2,11 @@
 
 #include "game/Cards.h"
 #include "game/Game.h"
+#include "game/Placing.h"
 
 namespace zarn {
 
 namespace {
-
-void PlaceAt(GameState& s, PictureSurface& surface, int picture, float left, float top) {
-    surface.move(picture, left, top);
-    s.CardHomeX[picture] = RoundEven(surface.left(picture));
-    s.CardHomeY[picture] = RoundEven(surface.top(picture));
-}
 
 int LowestEmptyCell(const GameState& s) {
     for (int p = 9; p <= 16; ++p)
@@ -31,8 +26,20 @@ void CutPileAt(std::string& pile, int card) {
 
 } // namespace
 
+void PlacePicture(GameState& s, PictureSurface& surface, int picture, float left, float top) {
+    surface.move(picture, left, top);
+    s.CardHomeX[picture] = RoundEven(surface.left(picture));
+    s.CardHomeY[picture] = RoundEven(surface.top(picture));
+}
+
+void StackOnPile(GameState& s, PictureSurface& surface, int card, int pile, int anchor, int k) {
+    const int fan = IsColumn(pile) ? s.FanStep * k : 0;
+    PlacePicture(s, surface, card, surface.left(anchor),
+                 surface.top(anchor) + static_cast<float>(fan));
+    surface.bringToFront(card);
+}
+
 void Game::MoveCards(int card, int pile) {
-    const int column = IsColumn(pile) ? 1 : 0;
     const int source = s_.PileOf[card];
     const int n = s_.MovingCards[0];
     s_.StopoverCells.clear();
@@ -46,7 +53,7 @@ void Game::MoveCards(int card, int pile) {
         // Spread the group over the empty free cells, one card each.
         for (int i = 1; i <= n; ++i) {
             int c = s_.MovingCards[i];
-            PlaceAt(s_, surface_, c, surface_.left(target), surface_.top(target));
+            PlacePicture(s_, surface_, c, surface_.left(target), surface_.top(target));
             s_.Piles[pile] = FormatField(c);
             s_.PileOf[c] = static_cast<i16>(pile);
             s_.StopoverCells += FormatField(pile);
@@ -59,13 +66,10 @@ void Game::MoveCards(int card, int pile) {
         // it can be taken back even after later moves.
         if (!s_.EntryStopovers.empty()) s_.EntryStopovers.front() = s_.StopoverCells;
     } else {
-        int k = s_.Piles[pile].empty() ? -1 : 0;
+        const int first = s_.Piles[pile].empty() ? 0 : 1;
         for (int i = 1; i <= n; ++i) {
-            int c = s_.MovingCards[i];
-            ++k;
-            PlaceAt(s_, surface_, c, surface_.left(target),
-                    surface_.top(target) + static_cast<float>(s_.FanStep * k * column));
-            surface_.bringToFront(c);
+            const int c = s_.MovingCards[i];
+            StackOnPile(s_, surface_, c, pile, target, first + i - 1);
             AppendCard(s_, pile, c);
         }
         s_.PileCount[pile] = static_cast<i16>(s_.PileCount[pile] + n);
@@ -80,8 +84,7 @@ void Game::PlaceOnFoundation(int card, int pile) {
     const int source = s_.PileOf[card];
     const int target = TopCard(s_, pile);
     const int c = s_.MovingCards[1];
-    PlaceAt(s_, surface_, c, surface_.left(target), surface_.top(target));
-    surface_.bringToFront(c);
+    StackOnPile(s_, surface_, c, pile, target, 0);
     AppendCard(s_, pile, c);
     ++s_.PileCount[pile];
     --s_.PileCount[source];

@@ -2,7 +2,8 @@
 // The engine's only view of the pictures on the table: the 77 pictures (0..76), each
 // with a real-valued Left and Top in twips, a visibility and a place in the drawing
 // order. All pictures have the current card size. The game window implements it with
-// its table widget; tests and the script driver use InMemorySurface.
+// its table widget (which keeps a PictureTable); tests and the script driver use a
+// PictureTable alone.
 
 namespace zarn {
 

@@ -21,11 +21,9 @@ bool ColumnTakes(const GameState& s, int top, int card) {
 }
 
 bool SingleCardFits(const GameState& s, int card, int pile, int top) {
-    bool empty = SuitOf(s, top) == 'X';
     if (IsColumn(pile)) return ColumnTakes(s, top, card);
-    if (IsCell(pile)) return empty;
-    if (empty) return CardValue(s, card) == 1;
-    return SuitOf(s, top) == SuitOf(s, card) && CardValue(s, top) == CardValue(s, card) - 1;
+    if (IsCell(pile)) return SuitOf(s, top) == 'X';
+    return FoundationTakes(s, top, card);
 }
 
 bool GroupFits(const GameState& s, int card, int pile, int top) {
@@ -37,12 +35,17 @@ bool GroupFits(const GameState& s, int card, int pile, int top) {
 
 } // namespace
 
+bool FoundationTakes(const GameState& s, int top, int card) {
+    if (SuitOf(s, top) == 'X') return CardValue(s, card) == 1;
+    return SuitOf(s, top) == SuitOf(s, card) && CardValue(s, top) == CardValue(s, card) - 1;
+}
+
 void TestMove(GameState& s, int card, int pile) {
     s.MoveStatus = No;
     if (card > 52 || card < 1) return;
     int top = TopCard(s, pile);
-    bool legal = s.MovingCards[0] <= 1 ? SingleCardFits(s, card, pile, top)
-                                       : GroupFits(s, card, pile, top);
+    bool legal =
+        s.MovingCards[0] <= 1 ? SingleCardFits(s, card, pile, top) : GroupFits(s, card, pile, top);
     if (legal) s.MoveStatus = Yes;
 }
 

@@ -11,6 +11,8 @@ namespace zarn {
 void PickUpCards(GameState& s, int card);
 // Judges card (the first of the group in MovingCards, or a single card) on pile.
 void TestMove(GameState& s, int card, int pile);
+// Whether a foundation whose top card (or marker) is top takes card.
+bool FoundationTakes(const GameState& s, int top, int card);
 // Sets MovingCards to the single card.
 void HoldSingle(GameState& s, int card);
 

@@ -1,7 +1,8 @@
 #include "settings/Settings.h"
 
+#include "game/Cards.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -19,9 +20,6 @@ constexpr size_t MaxNumberLength = 64;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 // Splits on CR LF, LF or a lone CR, as editors on any system may have saved it.
@@ -46,29 +44,6 @@ std::string_view SkipBlanks(std::string_view text) {
     return text.substr(i);
 }
 
-// Length of the decimal number at the start of text (sign, digits, fraction,
-// exponent), 0 when text does not start with one.
-size_t NumberLength(std::string_view text) {
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
-    }
-    if (!digits) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t k = i + 1;
-        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
-        if (k < text.size() && IsDigit(text[k])) {
-            while (k < text.size() && IsDigit(text[k])) ++k;
-            i = k;
-        }
-    }
-    return i;
-}
-
 std::optional<double> ToDouble(std::string_view number) {
     if (number.empty() || number.size() > MaxNumberLength) return std::nullopt;
     std::string copy(number);
@@ -80,7 +55,7 @@ std::optional<double> ToDouble(std::string_view number) {
 // Line 1: the value of the number the line starts with, the rest of the line ignored.
 std::optional<double> LeadingNumber(std::string_view line) {
     line = SkipBlanks(line);
-    return ToDouble(line.substr(0, NumberLength(line)));
+    return ToDouble(line.substr(0, DecimalLength(line)));
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -93,7 +68,7 @@ std::string_view Trimmed(std::string_view text) {
 // skipped, that must be a number as a whole ("7 5" or "75x" is not one).
 std::optional<double> WholeField(std::string_view line) {
     std::string_view field = Trimmed(line.substr(0, line.find(',')));
-    if (field.empty() || NumberLength(field) != field.size()) return std::nullopt;
+    if (field.empty() || DecimalLength(field) != field.size()) return std::nullopt;
     return ToDouble(field);
 }
 
@@ -114,8 +89,7 @@ Settings ParseSettings(QByteArrayView bytes) {
 
     Settings s;
     if (auto scale = LeadingNumber(line(0)))
-        s.SizeScale =
-            static_cast<float>(std::clamp(*scale, double(MinSizeScale), double(MaxSizeScale)));
+        s.SizeScale = static_cast<float>(std::clamp(*scale, double(MinScale), double(MaxScale)));
     if (auto speed = WholeField(line(1)))
         s.SpeedValue = RoundedInRange(*speed, MinSpeedValue, MaxSpeedValue);
     if (auto background = WholeField(line(2))) {
@@ -149,7 +123,7 @@ QByteArray DefaultSettingsFile() {
 
 void ApplySettings(const Settings& settings, GameState& state) {
     state.SizeScale = settings.SizeScale;
-    state.Speed = static_cast<i16>(settings.SpeedValue * settings.SpeedValue);
+    state.Speed = SpeedFor(settings.SpeedValue);
     state.BackgroundIndex = static_cast<i16>(settings.BackgroundIndex);
     state.AutoMove = settings.AutoMove ? Yes : No;
 }

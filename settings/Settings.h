@@ -12,21 +12,18 @@
 // values outside their range are brought back into it.
 
 #include "game/GameState.h"
+#include "table/CardMetrics.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
 namespace zarn {
 
-inline constexpr float MinSizeScale = 0.4f;
-inline constexpr float MaxSizeScale = 2.0f;
-inline constexpr int MinSpeedValue = 1;
-inline constexpr int MaxSpeedValue = 100;
 inline constexpr int MaxBackgroundIndex = 17;
 
 struct Settings {
-    float SizeScale = 0.92f;
-    int SpeedValue = 75; // position of the speed bar; glides take SpeedValue² steps
+    float SizeScale = DefaultScale;
+    int SpeedValue = DefaultSpeedValue; // the speed bar's value
     int BackgroundIndex = 0;
     bool AutoMove = true;
 

@@ -10,10 +10,10 @@ namespace zarn {
 namespace {
 
 constexpr int PositionOf(int value) {
-    return SpeedFrame::MaxValue + 1 - value;
+    return MaxSpeedValue + 1 - value;
 }
 constexpr int ValueAt(int position) {
-    return SpeedFrame::MaxValue + 1 - position;
+    return MaxSpeedValue + 1 - position;
 }
 
 int Pixels(float twips, float twipsPerPixel) {
@@ -38,10 +38,10 @@ SpeedFrame::SpeedFrame(QWidget* parent)
     setBackgroundRole(QPalette::Button);
 
     bar_->setObjectName(QStringLiteral("SpeedRange"));
-    bar_->setRange(MinValue, MaxValue);
+    bar_->setRange(MinSpeedValue, MaxSpeedValue);
     bar_->setSingleStep(ArrowStep);
     bar_->setPageStep(PageStep);
-    bar_->setValue(PositionOf(DesignValue));
+    bar_->setValue(PositionOf(DefaultSpeedValue));
     bar_->setToolTip(QStringLiteral("Incease/decrease Autosolve speed"));
     slowLabel_->setObjectName(QStringLiteral("SlowLabel"));
     fastLabel_->setObjectName(QStringLiteral("FastLabel"));
@@ -63,7 +63,7 @@ int SpeedFrame::value() const {
 }
 
 void SpeedFrame::setValue(int value) {
-    bar_->setValue(PositionOf(std::clamp(value, MinValue, MaxValue)));
+    bar_->setValue(PositionOf(std::clamp(value, MinSpeedValue, MaxSpeedValue)));
 }
 
 void SpeedFrame::setTwipsPerPixel(float twipsPerPixel) {

@@ -6,6 +6,8 @@
 // horizontal scroll bar grows to the right, so the bar's own position runs the other
 // way (position = 101 - v); everything outside this class only sees v.
 
+#include "game/GameState.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -16,9 +18,6 @@ namespace zarn {
 class SpeedFrame : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int MinValue = 1;
-    static constexpr int MaxValue = 100;
-    static constexpr int DesignValue = 75;
     static constexpr int ArrowStep = 5;
     static constexpr int PageStep = 25;
     static constexpr float HeightTwips = 348.0f;

@@ -1,6 +1,7 @@
 #include "table/Layout.h"
 
 #include "game/Cards.h"
+#include "game/Placing.h"
 
 namespace zarn {
 
@@ -8,9 +9,7 @@ namespace {
 
 // Places a picture, records its home and shows it.
 void Place(GameState& s, PictureSurface& surface, int picture, float left, float top) {
-    surface.move(picture, left, top);
-    s.CardHomeX[picture] = RoundEven(surface.left(picture));
-    s.CardHomeY[picture] = RoundEven(surface.top(picture));
+    PlacePicture(s, surface, picture, left, top);
     surface.setVisible(picture, true);
 }
 

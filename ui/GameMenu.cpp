@@ -1,8 +1,5 @@
 // The Game menu and what its commands do.
-#include "game/Cards.h"
 #include "scores/ScoreTable.h"
-#include "table/CardMetrics.h"
-#include "table/Layout.h"
 #include "ui/AboutBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -23,61 +20,27 @@ void MainWindow::buildMenu() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add("Undox", "Undo Last Move", &MainWindow::undoLastMove);
-    add("DealAgainx", "Deal Again", &MainWindow::dealAgain);
-    add("ResetPosx", "Reset Positions", &MainWindow::resetPositions);
+    GameMenuActions& a = actions_;
+    a.undo = add("Undox", "Undo Last Move", [this] { commands_->UndoLastMove(); });
+    a.dealAgain = add("DealAgainx", "Deal Again", [this] { commands_->DealAgain(); });
+    a.resetPositions = add("ResetPosx", "Reset Positions", [this] { commands_->ResetPositions(); });
     menu->addSeparator();
-    add(
-        "IncreaseSizex", "Increase Card Size", [this] { changeCardSize(true); },
+    a.increaseSize = add(
+        "IncreaseSizex", "Increase Card Size", [this] { commands_->ChangeCardSize(true); },
         QKeySequence(Qt::CTRL | Qt::Key_I));
-    add(
-        "DecSizex", "Decrease Card Size", [this] { changeCardSize(false); },
+    a.decreaseSize = add(
+        "DecSizex", "Decrease Card Size", [this] { commands_->ChangeCardSize(false); },
         QKeySequence(Qt::CTRL | Qt::Key_D));
     menu->addSeparator();
-    add("ShowScoresx", "Show Scores", &MainWindow::showScores);
-    QAction* autoMove = add("AutoMovex", "AutoMove", &MainWindow::toggleAutoMove);
-    autoMove->setCheckable(true);
-    autoMove->setChecked(state().AutoMove == Yes);
+    a.showScores = add("ShowScoresx", "Show Scores", &MainWindow::showScores);
+    a.autoMove = add("AutoMovex", "AutoMove", &MainWindow::toggleAutoMove);
+    a.autoMove->setCheckable(true);
+    a.autoMove->setChecked(state().AutoMove == Yes);
     menu->addSeparator();
-    add("Helpx", "Help", &MainWindow::showHelp);
-    add("Aboutx", "About", &MainWindow::showAbout);
+    a.help = add("Helpx", "Help", &MainWindow::showHelp);
+    a.about = add("Aboutx", "About", &MainWindow::showAbout);
     menu->addSeparator();
-    add("Exitx", "Exit", &MainWindow::exitGame, QKeySequence(Qt::CTRL | Qt::Key_X));
-}
-
-QAction* MainWindow::command(const QString& caption) const {
-    for (QAction* action : menuBar()->actions().first()->menu()->actions())
-        if (action->text() == caption) return action;
-    return nullptr;
-}
-
-void MainWindow::undoLastMove() {
-    game_->RunTableCommand([this] { game_->UndoLastMove(); });
-}
-
-void MainWindow::dealAgain() {
-    game_->RunTableCommand([this] {
-        scores_->setGameWon(false);
-        game_->NewGame();
-        setSizeCommandsEnabled(true);
-    });
-}
-
-void MainWindow::resetPositions() {
-    game_->RunTableCommand([this] {
-        RestartDeal(state(), *table_); // the same deal again, from its first position
-        showLayout();
-        setSizeCommandsEnabled(true);
-    });
-}
-
-void MainWindow::changeCardSize(bool larger) {
-    game_->RunTableCommand([this, larger] {
-        GameState& s = state();
-        const float scale = larger ? IncreasedScale(s.SizeScale) : DecreasedScale(s.SizeScale);
-        RebuildCardPictures(s, *table_, *this, scale, progDir_, devicePixelRatioF(),
-                            [this](const CardPictures& p) { table_->setPictures(p); });
-    });
+    a.exit = add("Exitx", "Exit", &MainWindow::exitGame, QKeySequence(Qt::CTRL | Qt::Key_X));
 }
 
 void MainWindow::showScores() {
@@ -88,7 +51,7 @@ void MainWindow::showScores() {
 
 void MainWindow::toggleAutoMove() {
     game_->ToggleAutoMove();
-    command(QStringLiteral("AutoMove"))->setChecked(state().AutoMove == Yes);
+    actions_.autoMove->setChecked(state().AutoMove == Yes);
 }
 
 void MainWindow::showHelp() {

@@ -54,9 +54,11 @@ MainWindow::MainWindow(MainWindowOptions options)
     setCentralWidget(table_);
     game_ = std::make_unique<Game>(*table_, *this,
                                    options_.seed ? RandomSource(*options_.seed) : RandomSource());
-    table_->setGame(game_.get());
-    table_->onTableRightPress = [this] { nextBackground(); };
-    table_->onDragging = [this](bool dragging) {
+    pointer_ = std::make_unique<TablePointer>(*game_, table_->pictures());
+    commands_ = std::make_unique<TableCommands>(*game_, *this);
+    table_->setPointer(pointer_.get());
+    pointer_->onTableRightPress = [this] { nextBackground(); };
+    pointer_->onDragging = [this](bool dragging) {
         if (!dragging) {
             table_->unsetCursor();
             return;
@@ -82,7 +84,7 @@ MainWindow::MainWindow(MainWindowOptions options)
     speed_->setTwipsPerPixel(twipsPerPixelX_);
     speed_->speedRange()->setFocusPolicy(Qt::NoFocus); // the window takes no keys
     connect(speed_, &SpeedFrame::speedChanged, this,
-            [this](int v) { state().Speed = static_cast<i16>(v * v); });
+            [this](int v) { state().Speed = SpeedFor(v); });
     loadSettings();
     setUpScoreTable(options_.scoreFile);
     applyBackground();
@@ -109,7 +111,6 @@ void MainWindow::loadSettings() {
     const Settings settings = settingsFile_.load();
     ApplySettings(settings, state());
     speed_->setValue(settings.SpeedValue);
-    state().Speed = static_cast<i16>(settings.SpeedValue * settings.SpeedValue);
 }
 
 bool MainWindow::saveSettings() {
@@ -160,13 +161,23 @@ bool MainWindow::showGameOver(bool won) {
 }
 
 void MainWindow::setSizeCommandsEnabled(bool enabled) {
-    command(QStringLiteral("Increase Card Size"))->setEnabled(enabled);
-    command(QStringLiteral("Decrease Card Size"))->setEnabled(enabled);
+    actions_.increaseSize->setEnabled(enabled);
+    actions_.decreaseSize->setEnabled(enabled);
 }
 
 void MainWindow::layOutDeal() {
-    LayOutDeal(state(), *table_);
-    showLayout();
+    commands_->LayOut();
+}
+
+// The pictures for the new card size, made under the busy pointer.
+void MainWindow::cardSizeChanged() {
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    table_->setPictures(ComposeCardPictures(CardArtwork(progDir_), state(), devicePixelRatioF()));
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::dealAbandoned() {
+    scores_->setGameWon(false);
 }
 
 void MainWindow::showLayout() {

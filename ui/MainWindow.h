@@ -6,6 +6,8 @@
 
 #include "game/Game.h"
 #include "game/GameHost.h"
+#include "play/TableCommands.h"
+#include "play/TablePointer.h"
 #include "settings/SettingsFile.h"
 #include "table/Pictures/CardPictures.h"
 
@@ -42,6 +44,20 @@ struct MainWindowOptions {
     std::optional<std::uint64_t> seed;
 };
 
+// The Game menu's commands.
+struct GameMenuActions {
+    QAction* undo = nullptr;
+    QAction* dealAgain = nullptr;
+    QAction* resetPositions = nullptr;
+    QAction* increaseSize = nullptr;
+    QAction* decreaseSize = nullptr;
+    QAction* showScores = nullptr;
+    QAction* autoMove = nullptr;
+    QAction* help = nullptr;
+    QAction* about = nullptr;
+    QAction* exit = nullptr;
+};
+
 class MainWindow : public QMainWindow, public GameHost {
     Q_OBJECT
 public:
@@ -54,8 +70,9 @@ public:
     SpeedFrame* speedFrame() const { return speed_; }
     ScoreTable* scoreTable() const { return scores_; }
     HelpWindow* helpWindow() const;
-    // The Game menu's commands, by caption.
-    QAction* command(const QString& caption) const;
+    const GameMenuActions& actions() const { return actions_; }
+    TableCommands& commands() { return *commands_; }
+    TablePointer& pointer() { return *pointer_; }
     const QString& progDir() const { return progDir_; }
 
     // GameHost.
@@ -63,12 +80,11 @@ public:
     bool showGameOver(bool won) override;
     void setSizeCommandsEnabled(bool enabled) override;
     void layOutDeal() override;
+    void showLayout() override;
+    void cardSizeChanged() override;
+    void dealAbandoned() override;
 
-    // The menu commands.
-    void undoLastMove();
-    void dealAgain();
-    void resetPositions();
-    void changeCardSize(bool larger);
+    // The menu commands that do not change the table.
     void showScores();
     void toggleAutoMove();
     void showHelp();
@@ -94,9 +110,6 @@ private:
     void setUpScoreTable(const QString& scoreFile);
     void composePictures();
     void applyBackground();
-    // After a layout: the card size, the frame round the foundations and the speed
-    // panel as the layout placed them, and the window fitted to it.
-    void showLayout();
     void fitWindow();
     QSize frameExtra() const;
     void refitForFrame();
@@ -112,6 +125,9 @@ private:
     ScoreTable* scores_ = nullptr;
     SettingsFile settingsFile_;
     std::unique_ptr<Game> game_;
+    std::unique_ptr<TablePointer> pointer_;
+    std::unique_ptr<TableCommands> commands_;
+    GameMenuActions actions_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
     // The outer size the last layout asked for, and the frame known at that time: the

@@ -1,6 +1,5 @@
 #include "ui/TableWidget.h"
 
-#include "game/Game.h"
 #include "game/GameState.h"
 #include "table/Pictures/Background.h"
 
@@ -17,14 +16,23 @@ namespace {
 // 120 Hz display); the moves in between only gather their rectangles.
 constexpr int FlushIntervalMs = 8;
 
-bool InCardLayer(int picture) {
-    return picture <= 52 || picture >= RevealFirst;
-}
-
 MouseButton ButtonOf(Qt::MouseButton button) {
     if (button == Qt::RightButton) return MouseButton::Right;
     if (button == Qt::LeftButton) return MouseButton::Left;
     return MouseButton::Middle;
+}
+
+HeldButtons HeldOf(Qt::MouseButtons buttons) {
+    HeldButtons held = 0;
+    if (buttons & Qt::LeftButton) held |= Held(MouseButton::Left);
+    if (buttons & Qt::RightButton) held |= Held(MouseButton::Right);
+    if (buttons & ~(Qt::LeftButton | Qt::RightButton)) held |= Held(MouseButton::Middle);
+    return held;
+}
+
+// The table point under a pixel position.
+float Twips(double pixels, float twipsPerPixel) {
+    return float(pixels * twipsPerPixel);
 }
 
 } // namespace
@@ -33,8 +41,6 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Table"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    for (int i = 1; i <= 52; ++i) order_.push_back(i);
-    for (int i = RevealFirst; i <= 76; ++i) order_.push_back(i);
     flushTimer_.setSingleShot(true);
     connect(&flushTimer_, &QTimer::timeout, this, &TableWidget::flushPending);
 }
@@ -63,9 +69,8 @@ void TableWidget::setCornerRect(const QRectF& rectTwips) {
 }
 
 QRect TableWidget::pixelRect(int picture) const {
-    const Picture& p = pictures_[picture];
-    const int x = static_cast<int>(std::lround(p.left / twipsPerPixel_));
-    const int y = static_cast<int>(std::lround(p.top / twipsPerPixel_));
+    const int x = static_cast<int>(std::lround(pictures_.left(picture) / twipsPerPixel_));
+    const int y = static_cast<int>(std::lround(pictures_.top(picture) / twipsPerPixel_));
     const QImage& image = images_[picture];
     if (!image.isNull()) {
         const QSizeF size = image.deviceIndependentSize();
@@ -77,25 +82,21 @@ QRect TableWidget::pixelRect(int picture) const {
 }
 
 void TableWidget::move(int picture, float left, float top) {
-    Picture& p = pictures_[picture];
-    if (p.left == left && p.top == top) return;
-    if (p.visible) dirty(pixelRect(picture));
-    p.left = left;
-    p.top = top;
-    if (p.visible) dirty(pixelRect(picture));
+    if (pictures_.left(picture) == left && pictures_.top(picture) == top) return;
+    const bool visible = pictures_.isVisible(picture);
+    if (visible) dirty(pixelRect(picture));
+    pictures_.move(picture, left, top);
+    if (visible) dirty(pixelRect(picture));
 }
 
 void TableWidget::bringToFront(int picture) {
-    if (!InCardLayer(picture)) return; // markers always lie beneath the cards
-    auto it = std::find(order_.begin(), order_.end(), picture);
-    if (it != order_.end()) order_.erase(it);
-    order_.push_back(picture);
-    if (pictures_[picture].visible) dirty(pixelRect(picture));
+    pictures_.bringToFront(picture);
+    if (pictures_.isVisible(picture)) dirty(pixelRect(picture));
 }
 
 void TableWidget::setVisible(int picture, bool visible) {
-    if (pictures_[picture].visible == visible) return;
-    pictures_[picture].visible = visible;
+    if (pictures_.isVisible(picture) == visible) return;
+    pictures_.setVisible(picture, visible);
     dirty(pixelRect(picture));
 }
 
@@ -113,20 +114,6 @@ void TableWidget::flushPending() {
     if (pending_.isEmpty()) return;
     update(pending_);
     pending_ = QRegion();
-}
-
-bool TableWidget::contains(int picture, float x, float y) const {
-    const Picture& p = pictures_[picture];
-    return p.visible && p.left < x && x < p.left + cardWidth_ && p.top < y &&
-           y < p.top + cardHeight_;
-}
-
-int TableWidget::PictureAt(float x, float y) const {
-    for (auto it = order_.rbegin(); it != order_.rend(); ++it)
-        if (contains(*it, x, y)) return *it;
-    for (int m = MarkerLast; m >= MarkerFirst; --m)
-        if (contains(m, x, y)) return m;
-    return 0;
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {
@@ -147,112 +134,51 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     }
     const QRegion& region = event->region();
     auto draw = [&](int i) {
-        if (!pictures_[i].visible || images_[i].isNull()) return;
+        if (!pictures_.isVisible(i) || images_[i].isNull()) return;
         const QRect r = pixelRect(i);
         if (region.intersects(r)) painter.drawImage(r.topLeft(), images_[i]);
     };
     for (int m = MarkerFirst; m <= MarkerLast; ++m) draw(m);
-    for (int i : order_) draw(i);
-}
-
-QPointF TableWidget::toTwips(const QPointF& pixels) const {
-    return pixels * twipsPerPixel_;
-}
-
-void TableWidget::setDragging(bool dragging) {
-    if (dragging_ == dragging) return;
-    dragging_ = dragging;
-    if (onDragging) onDragging(dragging);
-}
-
-// The drag ends without a drop: the cards go back to where they lay.
-void TableWidget::abandonDrag() {
-    if (!dragging_) return;
-    setDragging(false);
-    if (game_) game_->DropOnTable();
-}
-
-bool TableWidget::onTable(const QPointF& pixels) const {
-    return QRectF(rect()).contains(pixels);
+    for (int i : pictures_.drawingOrder()) draw(i);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-    if (!game_) return;
-    // One drag at a time: another button pressed while cards hang from the pointer
-    // would lift a second group and strand the first.
-    if (dragging_) return;
-    const QPointF t = toTwips(event->position());
-    const int picture = PictureAt(float(t.x()), float(t.y()));
-    pressed_ = picture;
-    if (picture == 0) {
-        if (event->button() == Qt::RightButton && onTableRightPress) onTableRightPress();
-        return;
-    }
-    game_->Press(picture, ButtonOf(event->button()), float(t.x()) - left(picture),
-                 float(t.y()) - top(picture));
-    if (game_->Dragging()) dragButton_ = event->button();
-    setDragging(game_->Dragging());
+    if (!pointer_) return;
+    const QPointF p = event->position();
+    pointer_->Press(Twips(p.x(), twipsPerPixel_), Twips(p.y(), twipsPerPixel_),
+                    ButtonOf(event->button()));
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (!game_) return;
-    const QPointF t = toTwips(event->position());
-    const float x = float(t.x()), y = float(t.y());
-    if (dragging_ && !(event->buttons() & dragButton_)) {
-        abandonDrag(); // the release went elsewhere
-    }
-    const int picture = PictureAt(x, y);
-    if (dragging_) {
-        if (picture != 0)
-            game_->DragOverPicture(picture, x - left(picture), y - top(picture));
-        else
-            game_->DragOverTable(x, y);
-        return;
-    }
-    // While a button is held the moves belong to what it was pressed on, so a revealed
-    // ace stays up under a trembling hand until the release.
-    const int under = event->buttons() != Qt::NoButton ? pressed_ : picture;
-    if (under > MarkerLast)
-        game_->PointerOverPicture(under);
-    else if (under == 0)
-        game_->PointerOverTable();
+    if (!pointer_) return;
+    const QPointF p = event->position();
+    pointer_->Move(Twips(p.x(), twipsPerPixel_), Twips(p.y(), twipsPerPixel_),
+                   HeldOf(event->buttons()));
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (!game_) return;
-    game_->Release();
-    if (event->buttons() == Qt::NoButton) pressed_ = 0;
-    if (!dragging_ || event->button() != dragButton_) return;
-    if (!onTable(event->position())) {
-        abandonDrag(); // let go outside the window
-        return;
-    }
-    setDragging(false);
-    const QPointF t = toTwips(event->position());
-    const int picture = PictureAt(float(t.x()), float(t.y()));
-    if (picture != 0)
-        game_->DropOnPicture(picture);
-    else
-        game_->DropOnTable();
+    if (!pointer_) return;
+    const QPointF p = event->position();
+    pointer_->Release(Twips(p.x(), twipsPerPixel_), Twips(p.y(), twipsPerPixel_),
+                      ButtonOf(event->button()), HeldOf(event->buttons()),
+                      QRectF(rect()).contains(p));
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!game_ || dragging_) return;
-    const QPointF t = toTwips(event->position());
-    const int picture = PictureAt(float(t.x()), float(t.y()));
-    pressed_ = picture;
-    if (picture != 0) game_->DoubleClick(picture);
+    if (!pointer_) return;
+    const QPointF p = event->position();
+    pointer_->DoubleClick(Twips(p.x(), twipsPerPixel_), Twips(p.y(), twipsPerPixel_));
 }
 
 // A window that is deactivated or hidden mid-drag never sees the release.
 bool TableWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate) abandonDrag();
+    if (event->type() == QEvent::WindowDeactivate && pointer_) pointer_->Abandon();
     return QWidget::event(event);
 }
 
 void TableWidget::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    abandonDrag();
+    if (pointer_) pointer_->Abandon();
 }
 
 } // namespace zarn

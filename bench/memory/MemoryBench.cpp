@@ -40,7 +40,7 @@ void PlayGames(benchmark::State& state) {
                     break;
                 }
             }
-            window.command(QStringLiteral("Deal Again"))->trigger();
+            window.actions().dealAgain->trigger();
         }
         QApplication::processEvents();
     }

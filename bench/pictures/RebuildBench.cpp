@@ -1,10 +1,9 @@
 // A full rebuild of the 76 card pictures (artwork parsed, five strips rendered, pictures
 // cut, deal laid out) at the smallest, default and largest card size, at ratios 1 and 2.
 
-#include "game/GameHost.h"
-#include "game/InMemorySurface.h"
+#include "game/PictureTable.h"
+#include "play/TableCommands.h"
 #include "table/CardMetrics.h"
-#include "table/Layout.h"
 #include "table/Pictures/CardPictures.h"
 
 #include <QGuiApplication>
@@ -12,31 +11,41 @@
 
 namespace {
 
+// The card-size command as the window runs it: the pictures made in cardSizeChanged.
 struct Host : zarn::GameHost {
-    zarn::GameState* s;
-    zarn::InMemorySurface* surface;
+    zarn::TableCommands* commands = nullptr;
+    zarn::GameState* s = nullptr;
+    zarn::CardArtwork* art = nullptr;
+    qreal dpr = 1;
+    zarn::CardPictures kept;
     void processEvents() override {}
     bool showGameOver(bool) override { return false; }
     void setSizeCommandsEnabled(bool) override {}
-    void layOutDeal() override { zarn::LayOutDeal(*s, *surface); }
+    void layOutDeal() override { commands->LayOut(); }
+    void cardSizeChanged() override { kept = zarn::ComposeCardPictures(*art, *s, dpr); }
 };
 
 void Rebuild(benchmark::State& state) {
     const float scale = float(state.range(0)) / 100.0f;
     const qreal dpr = qreal(state.range(1));
-    zarn::GameState s;
-    s.TwipsPerPixelX = 15;
-    zarn::ApplyCardScale(s, scale, zarn::SizeOccasion::StartUp);
-    for (int i = 1; i <= 52; ++i) s.Deck[i] = zarn::i16(i);
-    zarn::InMemorySurface surface;
+    zarn::PictureTable surface;
     Host host;
+    zarn::Game game(surface, host);
+    zarn::TableCommands commands(game, host);
+    zarn::GameState& s = game.state();
+    s.TwipsPerPixelX = 15;
+    for (int i = 1; i <= 52; ++i) s.Deck[i] = zarn::i16(i);
+    host.commands = &commands;
     host.s = &s;
-    host.surface = &surface;
-    zarn::CardPictures kept;
-    for (auto _ : state)
-        zarn::RebuildCardPictures(s, surface, host, scale, "/nonexistent", dpr,
-                                  [&](const zarn::CardPictures& p) { kept = p; });
-    benchmark::DoNotOptimize(kept.image[1].constBits());
+    host.dpr = dpr;
+    for (auto _ : state) {
+        // One step up from just below the size measured: the artwork is read anew each time.
+        zarn::ApplyCardScale(s, scale - 0.02f, zarn::SizeOccasion::StartUp);
+        zarn::CardArtwork art(QStringLiteral("/nonexistent"));
+        host.art = &art;
+        commands.ChangeCardSize(true);
+    }
+    benchmark::DoNotOptimize(host.kept.image[1].constBits());
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #include "table/Pictures/CardPictures.h"
 
 #include "game/Cards.h"
-#include "table/CardMetrics.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -36,18 +33,6 @@ QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr) {
     picture.setDevicePixelRatio(dpr);
     return picture;
 }
-
-class BusyPointer {
-public:
-    BusyPointer() {
-        if (qGuiApp) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyPointer() {
-        if (qGuiApp) QGuiApplication::restoreOverrideCursor();
-    }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 
@@ -86,18 +71,6 @@ CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,
     for (int m = MarkerFirst; m <= MarkerLast; ++m)
         out.image[m] = Cut(markers, 0, deviceWidth, dpr);
     return out;
-}
-
-void RebuildCardPictures(GameState& s, PictureSurface& surface, GameHost& host, float newScale,
-                         const QString& progDir, qreal dpr,
-                         const std::function<void(const CardPictures&)>& install) {
-    BusyPointer busy;
-    for (int i = 1; i < PictureCount; ++i) surface.setVisible(i, false);
-    ApplyCardScale(s, newScale, SizeOccasion::SizeChange);
-    const CardArtwork art(progDir);
-    const CardPictures pictures = ComposeCardPictures(art, s, dpr);
-    if (install) install(pictures);
-    host.layOutDeal();
 }
 
 } // namespace zarn

@@ -1,14 +1,11 @@
 #pragma once
 // The 76 card pictures cut from the artwork strips at the current card size.
 
-#include "game/GameHost.h"
 #include "game/GameState.h"
-#include "game/PictureSurface.h"
 #include "table/Pictures/CardArtwork.h"
 
 #include <QImage>
 #include <array>
-#include <functional>
 
 namespace zarn {
 
@@ -32,12 +29,5 @@ PictureGeometry PictureGeometryFor(const GameState& s);
 // into the pictures by plain pixel copies.
 CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,
                                  qreal devicePixelRatio);
-
-// The card-size change: shows the busy pointer, hides pictures 1..76, applies the new
-// scale, reloads the artwork from progDir, hands the new pictures to install() and lays
-// the deal out again through the host.
-void RebuildCardPictures(GameState& s, PictureSurface& surface, GameHost& host, float newScale,
-                         const QString& progDir, qreal dpr,
-                         const std::function<void(const CardPictures&)>& install);
 
 } // namespace zarn

@@ -86,10 +86,10 @@ TEST(WorldFaults, AFolderThatCannotBeWrittenGivesOneMessageAndTheGameGoesOn) {
     ExpectPlayable(*w);
     EXPECT_EQ(w->state().SizeScale, 0.92f); // the defaults are in force
 
-    w->command(QStringLiteral("Deal Again"))->trigger(); // a loss is still counted
+    w->actions().dealAgain->trigger(); // a loss is still counted
     EXPECT_EQ(w->scoreTable()->figures().Lost, 1);
     ExpectPlayable(*w);
-    w->command(QStringLiteral("Exit"))->trigger(); // two more saves, no more messages
+    w->actions().exit->trigger(); // two more saves, no more messages
     EXPECT_EQ(notices.count(SettingsNotice::WriteFailed), 1);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/zarn.pro")));
@@ -137,7 +137,7 @@ TEST_F(FullDisk, TheOldSettingsAndScoresStayWholeAndNoResultIsLost) {
     EXPECT_EQ(w->state().BackgroundIndex, 4);
     ExpectPlayable(*w);
 
-    w->command(QStringLiteral("Deal Again"))->trigger();
+    w->actions().dealAgain->trigger();
     EXPECT_EQ(w->scoreTable()->figures().Lost, 4); // counted, waiting to be written
     EXPECT_EQ(w->scoreTable()->pendingResults(), 1);
     w->nextBackground();
@@ -150,10 +150,10 @@ TEST_F(FullDisk, TheOldSettingsAndScoresStayWholeAndNoResultIsLost) {
     // Room again: the waiting result reaches the file with the next one, and the
     // settings of this session are kept on the way out.
     QFile::remove(path("filler"));
-    w->command(QStringLiteral("Deal Again"))->trigger();
+    w->actions().dealAgain->trigger();
     EXPECT_EQ(w->scoreTable()->pendingResults(), 0);
     EXPECT_EQ(ParseScores(ReadAll(path("scores.txt"))).at(QStringLiteral("zarn")).Lost, 5);
-    w->command(QStringLiteral("Exit"))->trigger();
+    w->actions().exit->trigger();
     EXPECT_EQ(ReadAll(path("zarn.pro")), QByteArray("01.200\r\n 30 \r\n 5 \r\nN\r\n"));
     EXPECT_EQ(ended, 1);
 }
@@ -211,7 +211,7 @@ TEST(WorldFaults, AMissingHelpPageShowsTheBuiltInOne) {
     auto w = StartIn(dir.path(), scores.filePath("scores.txt"), notices, &ended);
     // The test program's folder holds no help page.
     ASSERT_FALSE(QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath("zarn.htm")));
-    w->command(QStringLiteral("Help"))->trigger();
+    w->actions().help->trigger();
     ASSERT_NE(w->helpWindow(), nullptr);
     QTest::qWait(50);
     EXPECT_EQ(w->helpWindow()->browser()->source(), HelpWindow::BuiltInPage());

@@ -14,7 +14,7 @@ namespace {
 using fuzz::Require;
 
 void RequireInRange(const Settings& s) {
-    Require(s.SizeScale >= MinSizeScale && s.SizeScale <= MaxSizeScale,
+    Require(s.SizeScale >= MinScale && s.SizeScale <= MaxScale,
             "card-size factor within 0.4..2");
     Require(s.SpeedValue >= MinSpeedValue && s.SpeedValue <= MaxSpeedValue,
             "speed bar within 1..100");

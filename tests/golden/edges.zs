@@ -43,11 +43,10 @@ release
 dragto 9100 9100
 drag 9 3
 print moving
-# The nine and eight of clubs, pressed at the nine 1000 twips down, so that the
-# pointer lies over the eight at the release: the nine's corner decides, and the group
-# goes onto the ten of clubs (3965, 5404 and 5673).
-press 9 left 100 1000
-dragto 4400 6500
+# The nine and eight of clubs, pressed in the nine's strip: the nine's corner decides,
+# and the group goes onto the ten of clubs (3965, 5404 and 5673).
+press 9 left 100 100
+dragto 4400 5600
 release
 print history
 print piles

@@ -93,8 +93,8 @@ TEST_F(SettingsFileTest, DamagedFilesOnDiskGiveSaneValuesAndAreRepairedBySaving)
         WriteAll(path(), bytes);
         SettingsFile file(path(), log.fn());
         const Settings s = file.load();
-        EXPECT_GE(s.SizeScale, MinSizeScale);
-        EXPECT_LE(s.SizeScale, MaxSizeScale);
+        EXPECT_GE(s.SizeScale, MinScale);
+        EXPECT_LE(s.SizeScale, MaxScale);
         EXPECT_GE(s.SpeedValue, MinSpeedValue);
         EXPECT_LE(s.SpeedValue, MaxSpeedValue);
         EXPECT_GE(s.BackgroundIndex, 0);

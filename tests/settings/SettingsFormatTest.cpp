@@ -12,7 +12,7 @@ QByteArray Bytes(const std::string& s) {
 }
 
 bool InRange(const Settings& s) {
-    return s.SizeScale >= MinSizeScale && s.SizeScale <= MaxSizeScale &&
+    return s.SizeScale >= MinScale && s.SizeScale <= MaxScale &&
            s.SpeedValue >= MinSpeedValue && s.SpeedValue <= MaxSpeedValue &&
            s.BackgroundIndex >= 0 && s.BackgroundIndex <= MaxBackgroundIndex;
 }
@@ -35,8 +35,8 @@ TEST(SettingsText, OwnFilesReadBackToTheSameValues) {
     EXPECT_EQ(ParseSettings(DefaultSettingsFile()), Settings{});
     EXPECT_EQ(ParseSettings(FormatSettings(Settings{})), Settings{});
     // Every size the menu can reach, every speed and background, both AutoMove states.
-    float scale = MinSizeScale;
-    for (int step = 0; scale <= MaxSizeScale; ++step, scale += 0.02f) {
+    float scale = MinScale;
+    for (int step = 0; scale <= MaxScale; ++step, scale += 0.02f) {
         const Settings s{scale, 1 + step % 100, step % 18, step % 2 == 0};
         const Settings back = ParseSettings(FormatSettings(s));
         EXPECT_NEAR(back.SizeScale, s.SizeScale, 0.0005f) << step;

@@ -70,11 +70,7 @@ protected:
 
     GameState& s() { return window->state(); }
     TableWidget* table() { return window->table(); }
-    void trigger(const char* caption) {
-        QAction* a = window->command(QString::fromLatin1(caption));
-        ASSERT_NE(a, nullptr) << caption;
-        a->trigger();
-    }
+    void trigger(QAction* GameMenuActions::*action) { (window->actions().*action)->trigger(); }
 
     // The table pixel at (dx, dy) twips inside picture p.
     QPoint pixelIn(int p, float dx, float dy) {
@@ -106,9 +102,7 @@ protected:
     // A new deal from this dealing order (Deck 1..52) in place of the shuffled one,
     // laid out as "Deal Again" lays out a fresh shuffle.
     void dealOrder(const std::array<i16, 52>& order) {
-        SetDealOrder(s(), order);
-        window->layOutDeal();
-        window->setSizeCommandsEnabled(true);
+        window->commands().Deal(order);
         QCoreApplication::processEvents();
     }
 };

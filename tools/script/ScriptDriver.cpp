@@ -2,8 +2,10 @@
 
 #include "game/Cards.h"
 #include "game/Game.h"
-#include "game/InMemorySurface.h"
+#include "game/PictureTable.h"
 #include "game/Rules.h"
+#include "play/TableCommands.h"
+#include "play/TablePointer.h"
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
 
@@ -36,9 +38,10 @@ std::string Shortest(float v) {
 
 class Driver : public GameHost {
 public:
-    explicit Driver(std::ostream& out) : out_(out), game_(surface_, *this) {
+    explicit Driver(std::ostream& out)
+        : out_(out), game_(surface_, *this), pointer_(game_, surface_), commands_(game_, *this) {
         SetScale(DefaultScale);
-        game_.state().Speed = 75 * 75;
+        game_.state().Speed = SpeedFor(DefaultSpeedValue);
     }
 
     void Run(const std::string& line) {
@@ -66,7 +69,7 @@ public:
         sizeCommands_ = enabled;
         out_ << "sizecommands " << (enabled ? "on" : "off") << "\n";
     }
-    void layOutDeal() override { LayOutDeal(game_.state(), surface_); }
+    void layOutDeal() override { commands_.LayOut(); }
     void glideStarted(int card, int target, int steps) override {
         out_ << "glide " << card << " " << target << " " << steps << "\n";
     }
@@ -100,23 +103,20 @@ private:
                 seen[card] = true;
                 order[i] = static_cast<i16>(card);
             }
-            TableCommand(w, [&] { NewDeal([&] { SetDealOrder(s(), order); }); });
+            TableCommand(w, commands_.Deal(order));
         } else if (c == "shuffle") {
             Expect(w, 1);
-            TableCommand(w, [&] { NewDeal([&] { game_.ShuffleDeck(); }); });
+            TableCommand(w, commands_.DealAgain());
         } else if (c == "reset") {
             Expect(w, 1);
-            TableCommand(w, [&] {
-                RestartDeal(s(), surface_);
-                setSizeCommandsEnabled(true);
-            });
+            TableCommand(w, commands_.ResetPositions());
         } else if (c == "size") {
             Expect(w, 2);
             if (w[1] != "up" && w[1] != "down") throw ScriptError("size up or size down");
-            TableCommand(w, [&] { ChangeSize(w[1] == "up"); });
+            TableCommand(w, commands_.ChangeCardSize(w[1] == "up"));
         } else if (c == "undo") {
             Expect(w, 1);
-            TableCommand(w, [&] { game_.UndoLastMove(); });
+            TableCommand(w, commands_.UndoLastMove());
         } else if (c == "lift") {
             Expect(w, 2);
             PickUpCards(s(), CardArg(w[1], 52));
@@ -130,7 +130,9 @@ private:
             HoldSingle(s(), CardArg(w[1], 52));
         } else if (c == "press") {
             Expect(w, 5);
-            Press(CardArg(w[1], 76), ButtonArg(w[2]), Number<float>(w[3]), Number<float>(w[4]));
+            const int picture = CardArg(w[1], 76);
+            Press(surface_.left(picture) + Number<float>(w[3]),
+                  surface_.top(picture) + Number<float>(w[4]), ButtonArg(w[2]));
         } else if (c == "dragto") {
             Expect(w, 3);
             PointerTo(Number<float>(w[1]), Number<float>(w[2]));
@@ -142,11 +144,12 @@ private:
             Drag(CardArg(w[1], 52), PileArg(w[2]));
         } else if (c == "dblclick") {
             Expect(w, 2);
-            game_.DoubleClick(CardArg(w[1], 76));
+            const auto [x, y] = VisiblePoint(CardArg(w[1], 76));
+            pointer_.DoubleClick(x, y);
         } else if (c == "rightclick") {
             Expect(w, 2);
-            int card = CardArg(w[1], 76);
-            Press(card, MouseButton::Right, s().CardWidth / 2.0f, s().CardHeight / 2.0f);
+            const auto [x, y] = VisiblePoint(CardArg(w[1], 76));
+            Press(x, y, MouseButton::Right);
             ReleaseButton();
         } else if (c == "automove") {
             Expect(w, 2);
@@ -155,8 +158,8 @@ private:
         } else if (c == "speed") {
             Expect(w, 2);
             int v = Number<int>(w[1]);
-            if (v < 1 || v > 100) throw ScriptError("speed must be 1..100");
-            s().Speed = static_cast<i16>(v * v);
+            if (v < MinSpeedValue || v > MaxSpeedValue) throw ScriptError("speed must be 1..100");
+            s().Speed = SpeedFor(v);
         } else if (c == "answer") {
             Expect(w, 2);
             if (w[1] != "yes" && w[1] != "no") throw ScriptError("answer yes or answer no");
@@ -174,82 +177,53 @@ private:
         if (ended_) throw ScriptEnded{};
     }
 
-    // Menu commands that change the table obey the game's rule for automatic play.
-    template <class F> void TableCommand(const std::vector<std::string>& w, F command) {
-        if (!game_.RunTableCommand(command)) out_ << "ignored " << w[0] << "\n";
+    // The commands that change the table obey the game's rule for automatic play.
+    void TableCommand(const std::vector<std::string>& w, bool ran) {
+        if (!ran) out_ << "ignored " << w[0] << "\n";
     }
 
-    template <class F> void NewDeal(F shuffle) {
-        shuffle();
-        LayOutDeal(s(), surface_);
-        setSizeCommandsEnabled(true);
-    }
-
-    // The geometry half of a card-size change: the deal is laid out again at the new size.
-    void ChangeSize(bool up) {
-        float scale = up ? IncreasedScale(s().SizeScale) : DecreasedScale(s().SizeScale);
-        for (int i = 1; i <= 76; ++i) surface_.setVisible(i, false);
-        ApplyCardScale(s(), scale, SizeOccasion::SizeChange);
-        LayOutDeal(s(), surface_);
-    }
-
-    // The topmost visible picture under a table point, or 0 for the bare table.
-    int PictureAt(float x, float y) const {
-        const auto& order = surface_.drawingOrder();
-        for (auto it = order.rbegin(); it != order.rend(); ++it) {
-            int p = *it;
-            if (p == 0 || !surface_.isVisible(p)) continue;
-            float left = surface_.left(p), top = surface_.top(p);
-            if (left < x && x < left + s().CardWidth && top < y && y < top + s().CardHeight)
-                return p;
+    // The middle of the part of a picture that shows: a card covered by the next card
+    // of its pile shows the strip above that card.
+    std::pair<float, float> VisiblePoint(int picture) const {
+        float visible = s().CardHeight;
+        if (picture <= CardCount) {
+            const std::string& own = s().Piles[s().PileOf[picture]];
+            for (int i = 0; i + 1 < FieldCount(own); ++i)
+                if (FieldAt(own, i) == picture)
+                    visible = surface_.top(FieldAt(own, i + 1)) - surface_.top(picture);
         }
-        return 0;
+        return {surface_.left(picture) + s().CardWidth / 2.0f,
+                surface_.top(picture) + visible / 2.0f};
     }
 
-    void Press(int card, MouseButton button, float dx, float dy) {
-        pointerX_ = surface_.left(card) + dx;
-        pointerY_ = surface_.top(card) + dy;
-        game_.Press(card, button, dx, dy);
+    void Press(float x, float y, MouseButton button) {
+        pointerX_ = x;
+        pointerY_ = y;
+        held_ = Held(button);
+        button_ = button;
+        pointer_.Press(x, y, button);
     }
 
     void PointerTo(float x, float y) {
         pointerX_ = x;
         pointerY_ = y;
-        int picture = PictureAt(x, y);
-        if (game_.state().MovingCards[0] > 0) {
-            if (picture)
-                game_.DragOverPicture(picture, x - surface_.left(picture), y - surface_.top(picture));
-            else
-                game_.DragOverTable(x, y);
-        } else if (picture) {
-            game_.PointerOverPicture(picture);
-        } else {
-            game_.PointerOverTable();
-        }
+        pointer_.Move(x, y, held_);
     }
 
     void ReleaseButton() {
-        const bool lifted = s().MovingCards[0] > 0;
-        game_.Release();
-        if (!lifted) return;
-        if (int picture = PictureAt(pointerX_, pointerY_))
-            game_.DropOnPicture(picture);
-        else
-            game_.DropOnTable();
+        held_ = 0;
+        pointer_.Release(pointerX_, pointerY_, button_, held_, true);
     }
 
     // Press the card in the middle of its visible strip and carry its corner a quarter
     // of a card inside the top card (or marker) of the pile.
     void Drag(int card, int pile) {
-        const std::string& own = s().Piles[s().PileOf[card]];
-        float visible = s().CardHeight;
-        for (int i = 0; i + 1 < FieldCount(own); ++i)
-            if (FieldAt(own, i) == card) visible = surface_.top(FieldAt(own, i + 1)) - surface_.top(card);
-        const float dx = s().CardWidth / 2.0f, dy = visible / 2.0f;
+        const auto [x0, y0] = VisiblePoint(card);
+        const float dx = x0 - surface_.left(card), dy = y0 - surface_.top(card);
         const int target = TopCard(s(), pile);
         const float x = surface_.left(target) + s().CardWidth / 4.0f;
         const float y = surface_.top(target) + s().CardHeight / 4.0f;
-        Press(card, MouseButton::Left, dx, dy);
+        Press(x0, y0, MouseButton::Left);
         PointerTo(x + dx, y + dy);
         ReleaseButton();
     }
@@ -263,7 +237,8 @@ private:
     void Print(const std::string& what) {
         const GameState& st = s();
         if (what == "piles") {
-            for (int p = 1; p <= PileTotal; ++p) out_ << "pile " << p << " \"" << st.Piles[p] << "\"\n";
+            for (int p = 1; p <= PileTotal; ++p)
+                out_ << "pile " << p << " \"" << st.Piles[p] << "\"\n";
         } else if (what == "homes") {
             for (int i = 1; i <= 72; ++i)
                 out_ << "home " << i << " " << st.CardHomeX[i] << " " << st.CardHomeY[i] << "\n";
@@ -275,8 +250,8 @@ private:
         } else if (what == "window") {
             out_ << "window " << st.WindowWidth << " " << st.WindowHeight << "\n";
         } else if (what == "frames") {
-            out_ << "speedframe " << Shortest(st.SpeedFrameLeft) << " " << Shortest(st.SpeedFrameTop)
-                 << "\n";
+            out_ << "speedframe " << Shortest(st.SpeedFrameLeft) << " "
+                 << Shortest(st.SpeedFrameTop) << "\n";
             out_ << "cornerrect " << Shortest(st.CornerLeft) << " " << Shortest(st.CornerTop) << " "
                  << Shortest(st.CornerWidth) << " " << Shortest(st.CornerHeight) << "\n";
         } else if (what == "minsize") {
@@ -318,7 +293,8 @@ private:
     }
     static int CardArg(const std::string& text, int last) {
         int v = Number<int>(text);
-        if (v < 1 || v > last) throw ScriptError("card " + text + " is not 1.." + std::to_string(last));
+        if (v < 1 || v > last)
+            throw ScriptError("card " + text + " is not 1.." + std::to_string(last));
         return v;
     }
     static int PileArg(const std::string& text) {
@@ -334,13 +310,17 @@ private:
     }
 
     std::ostream& out_;
-    InMemorySurface surface_;
+    PictureTable surface_;
     Game game_;
+    TablePointer pointer_;
+    TableCommands commands_;
     std::deque<std::vector<std::string>> injected_;
     bool answerYes_ = true;
     bool sizeCommands_ = true;
     bool ended_ = false;
     float pointerX_ = 0, pointerY_ = 0;
+    HeldButtons held_ = 0;
+    MouseButton button_ = MouseButton::Left;
 };
 
 } // namespace
