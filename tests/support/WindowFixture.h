@@ -23,12 +23,14 @@ namespace zarn::test {
 struct WindowRecorders {
     std::vector<QString> settingsNotices;
     std::vector<QString> gameOverTitles;
-    bool answer = true; // the answer to "another game ?"
+    bool answer = true;            // the answer to "another game ?"
+    QByteArray settingsAtQuestion; // the settings file when it was asked
+    bool realGameOverBox = false;  // ask with the real message box instead
     int endProgramCalls = 0;
 };
 
 class WindowFixture : public ::testing::Test {
-protected:
+public:
     QTemporaryDir dir;
     WindowRecorders rec;
     std::unique_ptr<MainWindow> window;
@@ -57,10 +59,12 @@ protected:
         o.settingsNotice = [this](SettingsNotice, const QString& text) {
             rec.settingsNotices.push_back(text);
         };
-        o.askAnotherGame = [this](const QString& title) {
-            rec.gameOverTitles.push_back(title);
-            return rec.answer;
-        };
+        if (!rec.realGameOverBox)
+            o.askAnotherGame = [this](const QString& title) {
+                rec.gameOverTitles.push_back(title);
+                rec.settingsAtQuestion = readFile(settingsPath());
+                return rec.answer;
+            };
         o.endProgram = [this] { ++rec.endProgramCalls; };
         window = std::make_unique<MainWindow>(o);
         window->show();

@@ -1,0 +1,137 @@
+// The mouse on the real window: one row per guard of the pointer, each on the same table
+// laid out by hand, driven by real mouse events.
+#include "WindowTest.h"
+
+namespace zarn::test {
+namespace {
+
+const int C1 = Card(1, 'C'), C5 = Card(5, 'C'), D1 = Card(1, 'D'), D8 = Card(8, 'D');
+const int H9 = Card(9, 'H'), H10 = Card(10, 'H');
+
+class Pointer : public WindowTest {
+public:
+    PileCards before;
+    void prepare() {
+        start();
+        fastGlides();
+        trigger(&GameMenuActions::autoMove); // off: only what a row does moves
+        PileCards p;
+        p[1] = {H9};
+        p[2] = {C1, C5}; // a covered ace
+        p[3] = {D8};
+        p[4] = {D1};
+        p[5] = {H10};
+        arrange(p);
+        before = allPiles();
+    }
+    QPoint bare() { return px(7000, 3400); }
+    QPoint overPile(int pile) {
+        return pixelIn(TopCard(s(), pile), 90, 90) - pixelIn(H9, 0, 0) + grabPoint(H9);
+    }
+    void lift(int card, QPoint to) {
+        QTest::mousePress(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(card));
+        QTest::mouseMove(table(), to);
+    }
+    void rightPress(QPoint at) {
+        QTest::mousePress(table(), Qt::RightButton, Qt::NoModifier, at);
+        QTest::mouseRelease(table(), Qt::RightButton, Qt::NoModifier, at);
+    }
+    bool atHome(int c) {
+        return RoundEven(table()->left(c)) == s().CardHomeX[c] &&
+               RoundEven(table()->top(c)) == s().CardHomeY[c];
+    }
+};
+
+struct Row {
+    const char* name;
+    std::function<void(Pointer&)> run;
+};
+
+TEST_F(Pointer, EveryGuardOfTheMouse) {
+    const Row rows[] = {
+        {"lift and drop by the rules; the hand shows while cards hang",
+         [](Pointer& t) {
+             t.lift(H9, t.overPile(5));
+             EXPECT_EQ(t.table()->cursor().shape(), Qt::BitmapCursor);
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
+             EXPECT_EQ(t.table()->cursor().shape(), Qt::ArrowCursor);
+             EXPECT_EQ(t.cards(5), (std::vector<int>{H10, H9}));
+             t.before = t.allPiles();
+             t.drag(D8, 1); // onto the empty column: not a king
+             t.lift(D8, t.bare());
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.bare());
+         }},
+        {"a release outside the window puts the cards back",
+         [](Pointer& t) {
+             t.lift(H9, t.overPile(5));
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, QPoint(-4, -4));
+         }},
+        {"a deactivation mid-drag puts the cards back; the release then drops nothing",
+         [](Pointer& t) {
+             t.lift(H9, t.overPile(5));
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QApplication::sendEvent(t.table(), &deactivate);
+             EXPECT_TRUE(t.atHome(H9));
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
+         }},
+        {"a second button neither lifts nor drops; the drag's own button drops",
+         [](Pointer& t) {
+             t.lift(H9, t.overPile(5));
+             t.rightPress(t.grabPoint(D1)); // would send the ace home
+             EXPECT_FALSE(t.atHome(H9));
+             EXPECT_EQ(t.cards(4), std::vector<int>{D1});
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
+             EXPECT_EQ(t.cards(5), (std::vector<int>{H10, H9}));
+             t.before = t.allPiles();
+         }},
+        {"a double-click without a drag sends the card once",
+         [](Pointer& t) {
+             QTest::mouseDClick(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(D1));
+             EXPECT_EQ(t.cards(17), std::vector<int>{D1});
+             t.before[4].clear();
+             t.before[17] = {D1};
+         }},
+        {"a covered ace shows on top while the button is held, over its own picture too",
+         [](Pointer& t) {
+             const int reveal = RevealFirst;
+             QTest::mousePress(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(C1));
+             EXPECT_TRUE(t.table()->isVisible(reveal));
+             const auto& order = t.table()->pictures().drawingOrder();
+             EXPECT_EQ(order.back(), reveal) << "drawn above the cards covering it";
+             QTest::mouseMove(t.table(), t.pixelIn(C1, 400, 700));
+             EXPECT_TRUE(t.table()->isVisible(reveal));
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier,
+                                 t.pixelIn(C1, 400, 700));
+             EXPECT_FALSE(t.table()->isVisible(reveal));
+         }},
+        {"a right press on the bare table steps the background, on a card it does not",
+         [](Pointer& t) {
+             t.rightPress(t.bare());
+             EXPECT_EQ(t.s().BackgroundIndex, 1);
+             t.rightPress(t.grabPoint(D8));
+             EXPECT_EQ(t.s().BackgroundIndex, 1);
+         }},
+        {"a point exactly on a card's edge, in pixels, is not on the card",
+         [](Pointer& t) {
+             t.table()->move(D8, 1500, 7500); // on whole pixels
+             const int b = t.s().BackgroundIndex;
+             t.rightPress(t.px(1500, 7600)); // on the left edge
+             t.rightPress(t.px(1600, 7500)); // on the top edge
+             EXPECT_EQ(t.s().BackgroundIndex, b + 2);
+             t.rightPress(t.px(1515, 7515)); // a pixel inside
+             EXPECT_EQ(t.s().BackgroundIndex, b + 2);
+             t.table()->move(D8, t.s().CardHomeX[D8], t.s().CardHomeY[D8]);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        prepare();
+        row.run(*this);
+        EXPECT_FALSE(window->pointer().dragging());
+        EXPECT_EQ(allPiles(), before);
+        expectWhole();
+    }
+}
+
+} // namespace
+} // namespace zarn::test
