@@ -50,7 +50,7 @@ TEST_F(Wayland, TheWindowPlaysAndSavesItsSettingsOnAWaylandDesktop) {
     const auto dealt = piles();
     const int lastOfColumn8 = TopCard(s(), 8);
     const i16 homeBefore = s().CardHomeY[lastOfColumn8];
-    trigger("Increase Card Size");
+    trigger(&GameMenuActions::increaseSize);
     EXPECT_GT(s().SizeScale, 0.92f);
     EXPECT_EQ(piles(), dealt);
     EXPECT_GT(s().CardHomeY[lastOfColumn8], homeBefore);
@@ -73,7 +73,7 @@ TEST_F(Wayland, TheWindowPlaysAndSavesItsSettingsOnAWaylandDesktop) {
     EXPECT_EQ(FieldCount(s().Piles[1]), 5);
     EXPECT_TRUE(atHome(card));
     EXPECT_EQ(table()->left(card), table()->left(MarkerOf(13)));
-    EXPECT_FALSE(window->command(QStringLiteral("Increase Card Size"))->isEnabled());
+    EXPECT_FALSE(window->actions().increaseSize->isEnabled());
 
     // The close request of the window system, as the compositor's close button sends it.
     const float scale = s().SizeScale;
