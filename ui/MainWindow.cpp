@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace zarn {
 namespace {
@@ -216,6 +217,9 @@ void MainWindow::refitForFrame() {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     refitForFrame();
+    // Where Qt draws the frame itself (Wayland) it is made only after this event, and no
+    // move follows to tell of it.
+    QTimer::singleShot(0, this, &MainWindow::refitForFrame);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
