@@ -101,8 +101,9 @@ void ScoreTable::applySizes() {
     const float t = twipsPerPixel_;
     setGeometry(Pixels(LeftTwips, t), Pixels(TopTwips, t), Pixels(WidthTwips, t),
                 Pixels(HeightTwips, t));
+    // The same margin all round, inside the raised border, keeps the text clear of it.
     const int margin = Pixels(MarginTwips, t);
-    layout()->setContentsMargins(margin, margin / 2, margin, margin / 2);
+    layout()->setContentsMargins(margin, margin, margin, margin);
     QFont text = font();
     text.setPixelSize(std::max(6, Pixels(TextTwips, t)));
     for (QLabel* l : {played_, won_, lost_, streak_, longest_}) l->setFont(text);
@@ -171,7 +172,9 @@ bool ScoreTable::flushPending() {
 }
 
 void ScoreTable::resetScores() {
-    const QString question = QStringLiteral("Set the scores of %1 back to zero?").arg(gameName_);
+    // The game is named as the panel's title names it ("ZARN scores").
+    const QString question =
+        QStringLiteral("Set the scores of %1 back to zero?").arg(gameName_.toUpper());
     if (confirm_ && !confirm_(this, question)) return;
     std::erase_if(pending_, [this](const Result& r) { return r.name == gameName_; });
     if (keepResults_) {

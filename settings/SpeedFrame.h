@@ -1,6 +1,11 @@
 #pragma once
 // The speed panel: the scroll bar `SpeedRange` between the labels "S" and "F".
 //
+// The panel is drawn the same under every platform style, on its own light face inside
+// the table's frame (see TableFrame.h), so it reads on the plain table and on every
+// tile; its bar always shows two small arrows, a track and a thumb, however narrow the
+// panel is.
+//
 // The bar's value v (1..100) is the glide speed kept in the settings: every glide takes
 // v² steps, so 1 is the fastest. The fast end is the right one, under "F". A plain
 // horizontal scroll bar grows to the right, so the bar's own position runs the other
@@ -9,6 +14,7 @@
 #include "game/GameState.h"
 
 #include <QFrame>
+#include <algorithm>
 
 class QLabel;
 class QScrollBar;
@@ -20,7 +26,10 @@ class SpeedFrame : public QFrame {
 public:
     static constexpr int ArrowStep = 5;
     static constexpr int PageStep = 25;
-    static constexpr float HeightTwips = 348.0f;
+    static constexpr float HeightTwips = SpeedFrameHeight;
+    // The panel is never narrower than this, so that the bar keeps room for its track
+    // beside the smallest cards.
+    static constexpr float MinWidthTwips = 1500.0f;
 
     explicit SpeedFrame(QWidget* parent = nullptr);
 
@@ -29,8 +38,11 @@ public:
     // Sets v (clamped to 1..100); speedChanged follows when it changes.
     void setValue(int value);
 
-    // Width of the panel beside cards of the given width: two card widths, twips.
-    static float WidthFor(float cardWidthTwips) { return 2.0f * cardWidthTwips; }
+    // Width of the panel beside cards of the given width: two card widths, twips, and
+    // at least MinWidthTwips.
+    static float WidthFor(float cardWidthTwips) {
+        return std::max(2.0f * cardWidthTwips, MinWidthTwips);
+    }
 
     void setTwipsPerPixel(float twipsPerPixel);
     float twipsPerPixel() const { return twipsPerPixel_; }
@@ -42,12 +54,16 @@ public:
     // The bar itself, for tests and for giving it the focus.
     QScrollBar* speedRange() const { return bar_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 signals:
     // The player or setValue changed v.
     void speedChanged(int value);
 
 private:
     void applyFontSize();
+    qreal frameLine() const;
 
     QScrollBar* bar_;
     QLabel* slowLabel_;

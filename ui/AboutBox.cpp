@@ -54,6 +54,9 @@ AboutBox::AboutBox(QWidget* parent, float twipsPerPixel)
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     text_->setPalette(face);
     text_->viewport()->installEventFilter(this);
+    // The text keeps the focus, so that the first key typed into it closes the box, but
+    // shows no caret: it is not there to be edited.
+    text_->setCursorWidth(0);
 
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("Picture1"));

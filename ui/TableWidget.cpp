@@ -2,6 +2,7 @@
 
 #include "game/GameState.h"
 #include "table/Pictures/Background.h"
+#include "table/Pictures/TableFrame.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -128,9 +129,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     if (!cornerRect_.isEmpty()) {
         const QRectF px(cornerRect_.topLeft() / twipsPerPixel_,
                         cornerRect_.size() / twipsPerPixel_);
-        painter.setPen(QPen(PlainTableColour().darker(125), 1));
-        painter.setBrush(PlainTableColour());
-        painter.drawRect(px.adjusted(0.5, 0.5, -0.5, -0.5));
+        PaintTableFrame(painter, px, TableFrameLine(cardWidth_, twipsPerPixel_), Qt::transparent);
     }
     const QRegion& region = event->region();
     auto draw = [&](int i) {

@@ -1,4 +1,5 @@
 // ZARN: a patience game of eight columns, eight free cells and four foundations.
+#include "ui/AppIdentity.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -6,10 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zarn"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZARN"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarn.Zarn"));
+    zarn::SetApplicationIdentity();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -106,7 +106,7 @@ TEST_F(ScoreTableTest, ResetAsksAndKeepsOtherGames) {
     });
     auto* reset = table->findChild<QPushButton*>("ResetButton");
     QTest::mouseClick(reset, Qt::LeftButton);
-    EXPECT_EQ(asked, QStringLiteral("Set the scores of zarn back to zero?"));
+    EXPECT_EQ(asked, QStringLiteral("Set the scores of ZARN back to zero?"));
     EXPECT_EQ(table->figures(), (ScoreRecord{3, 1, 2, 2, 1}));
     answer = true;
     QTest::mouseClick(reset, Qt::LeftButton);

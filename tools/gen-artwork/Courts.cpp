@@ -9,6 +9,9 @@ namespace zarn::art {
 namespace {
 
 constexpr double FrameHalfWidth = 282, FrameHalfHeight = 542;
+// The framed picture is drawn at this size about the card's centre, so that it keeps
+// clear of the corner indices.
+constexpr double CourtScale = 0.84;
 
 const char* const Outline = "#2b2118";
 const char* const Skin = "#f3d3ae";
@@ -148,8 +151,10 @@ std::string CourtBody(Suit suit, int rank) {
     const char* id = rank == 11 ? "jack" : rank == 12 ? "queen" : "king";
     std::string x = Num(CentreX - FrameHalfWidth), y = Num(CentreY - FrameHalfHeight);
     std::string w = Num(2 * FrameHalfWidth), h = Num(2 * FrameHalfHeight);
-    std::string s = "<rect x=\"" + x + "\" y=\"" + y + "\" width=\"" + w + "\" height=\"" + h +
-                    "\" fill=\"#fdf6e3\"/>";
+    std::string s = "<g transform=\"translate(" + Num(CentreX) + " " + Num(CentreY) + ") scale(" +
+                    Num(CourtScale) + ") translate(" + Num(-CentreX) + " " + Num(-CentreY) + ")\">";
+    s += "<rect x=\"" + x + "\" y=\"" + y + "\" width=\"" + w + "\" height=\"" + h +
+         "\" fill=\"#fdf6e3\"/>";
     s += Use(id) + Use(id, "rotate(180 " + Num(CentreX) + " " + Num(CentreY) + ")");
     s += Line("M" + x + "," + Num(CentreY) + " L" + Num(CentreX + FrameHalfWidth) + "," +
                   Num(CentreY),
@@ -160,7 +165,7 @@ std::string CourtBody(Suit suit, int rank) {
          Num(CentreY - FrameHalfHeight + 14) + "\" width=\"" + Num(2 * FrameHalfWidth - 28) +
          "\" height=\"" + Num(2 * FrameHalfHeight - 28) + "\" fill=\"none\" stroke=\"" + Gold +
          "\" stroke-width=\"5\"/>";
-    return s;
+    return s + "</g>";
 }
 
 } // namespace zarn::art

@@ -17,7 +17,7 @@ struct Glyph {
     double width;
     const char* path;
 };
-const std::array<Glyph, 13> Glyphs = {{
+constexpr std::array<Glyph, 13> Glyphs = {{
     {6.4, "M0,10 L3.2,0 L6.4,10 M1.3,6.6 L5.1,6.6"},
     {5.8, "M0.4,2.6 C0.4,1 1.5,0 2.9,0 C4.4,0 5.5,1 5.5,2.6 C5.5,4.6 3.5,6.2 0.2,10 L5.8,10"},
     {5.8, "M0.5,1.2 C1.1,0.4 2,0 3,0 C4.5,0 5.4,1 5.4,2.4 C5.4,3.9 4.3,4.8 2.5,4.8 C4.6,4.8 "
@@ -32,20 +32,33 @@ const std::array<Glyph, 13> Glyphs = {{
           "3,5 Z"},
     {5.8, "M0.6,9 C1.1,9.6 1.8,10 2.7,10 C4.6,10 5.6,7.8 5.6,4.4 C5.6,1.4 4.5,0 2.8,0 C1.1,0 0,1.3 "
           "0,3 C0,4.8 1.1,6 2.8,6 C4.3,6 5.4,4.9 5.6,3.4"},
-    {6.5, "M0,1.5 L1.4,0 L1.4,10 M4.6,0 A1.9,5 0 1,0 4.6,10 A1.9,5 0 1,0 4.6,0 Z"},
+    // The ten keeps a full-width nought and a clear gap after the one.
+    {8.8, "M0,1.5 L1.4,0 L1.4,10 M6.6,0 A2.2,5 0 1,0 6.6,10 A2.2,5 0 1,0 6.6,0 Z"},
     {5.0, "M1.4,0 L5,0 M3.9,0 L3.9,7.2 C3.9,9 3,10 1.9,10 C0.9,10 0.2,9.3 0,8.3"},
     {6.4, "M3.2,0 A3.1,5 0 1,0 3.2,10 A3.1,5 0 1,0 3.2,0 Z M3.6,7.2 L6.4,10.3"},
     {6.2, "M0.4,0 L0.4,10 M5.9,0 L0.4,6.2 M2.3,4.1 L6.1,10"},
 }};
 
-// The corner index: the rank over a small suit symbol, centred on this column.
-constexpr double IndexX = 150, IndexTop = 66, GlyphScale = 25;
-constexpr double IndexPipY = 412, IndexPipScale = 1.25;
+constexpr double WidestGlyph() {
+    double widest = 0;
+    for (const Glyph& g : Glyphs) widest = g.width > widest ? g.width : widest;
+    return widest;
+}
 
-// Pip columns and rows of the classic layouts.
-constexpr double PipScale = 1.55;
+// The corner index: the rank and the suit symbol side by side, so that both show in
+// the strip a column leaves of a covered card (a fifth of the card's height at the
+// default size). Each rank is centred in a column as wide as the widest rank; the
+// symbol stands after it, centred on the rank's height.
+constexpr double IndexLeft = 74, IndexTop = 60, GlyphScale = 20;
+constexpr double RankColumn = WidestGlyph() * GlyphScale;
+constexpr double IndexPipScale = 1.75, IndexGap = 40;
+constexpr double IndexPipX = IndexLeft + RankColumn + IndexGap + 50 * IndexPipScale;
+constexpr double IndexPipY = IndexTop + 5 * GlyphScale;
+
+// Pip columns and rows of the classic layouts; the rows begin below the index.
+constexpr double PipScale = 1.4;
 constexpr double Left = CentreX - 170, Right = CentreX + 170;
-constexpr double Top = 262, Bottom = StripHeight - 262;
+constexpr double Top = 400, Bottom = StripHeight - 400;
 constexpr double Row2 = Top + (Bottom - Top) / 3, Row3 = Top + 2 * (Bottom - Top) / 3;
 
 using Spots = std::vector<std::pair<double, double>>;
@@ -153,10 +166,10 @@ std::string FaceDefs(Suit suit) {
     for (int r = 1; r <= 13; ++r)
         s += "<path id=\"g" + std::to_string(r) + "\" d=\"" + Glyphs[r - 1].path + ink;
     for (int r = 1; r <= 13; ++r) {
-        double x = IndexX - Glyphs[r - 1].width * GlyphScale / 2;
+        double x = IndexLeft + (RankColumn - Glyphs[r - 1].width * GlyphScale) / 2;
         s += "<g id=\"ix" + std::to_string(r) + "\">" +
              Use("g" + std::to_string(r), Place(x, IndexTop, GlyphScale)) +
-             Use("pip", Place(IndexX, IndexPipY, IndexPipScale)) + "</g>";
+             Use("pip", Place(IndexPipX, IndexPipY, IndexPipScale)) + "</g>";
     }
     return s;
 }

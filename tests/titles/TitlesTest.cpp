@@ -1,0 +1,82 @@
+// The captions of every window and message box as the window system shows them
+// (_NET_WM_NAME under xcb, read with xprop), nothing added to them.
+#include "scores/ScoreTable.h"
+#include "ui/AppIdentity.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zarn {
+namespace {
+
+QString ShownTitle(QWidget* window) {
+    if (!QTest::qWaitForWindowExposed(window)) return QStringLiteral("(not shown)");
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {"-id", QString::number(window->winId()), "_NET_WM_NAME"});
+    if (!xprop.waitForFinished(10000) || xprop.exitCode() != 0)
+        return QStringLiteral("(xprop failed) ") + xprop.readAllStandardError();
+    // _NET_WM_NAME(UTF8_STRING) = "zarn Help"
+    const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype quote = out.indexOf('"');
+    return quote < 0 ? out : out.mid(quote + 1).chopped(1);
+}
+
+// Reads the title of the modal box the caller is about to open, then answers it with
+// its default button (or accepts it).
+void ReadNextBox(QStringList& titles) {
+    QTimer::singleShot(0, [&titles] {
+        QWidget* box = nullptr;
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) != nullptr; }));
+        titles << ShownTitle(box);
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            (message->defaultButton() ? message->defaultButton() : message->buttons().first())
+                ->click();
+        else
+            qobject_cast<QDialog*>(box)->accept();
+    });
+}
+
+TEST(Titles, AreExactlyTheCaptionsTheWindowsGive) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QTemporaryDir dir; // no settings file: the first-run message comes first
+    MainWindowOptions options;
+    options.progDir = dir.path();
+    options.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
+    QStringList titles;
+    ReadNextBox(titles);
+    MainWindow window(options);
+    window.show();
+    titles << ShownTitle(&window);
+    window.showHelp();
+    titles << ShownTitle(window.helpWindow());
+    ReadNextBox(titles);
+    window.showAbout();
+    for (bool won : {true, false}) {
+        ReadNextBox(titles);
+        window.showGameOver(won);
+    }
+    ReadNextBox(titles);
+    window.scoreTable()->resetScores();
+    EXPECT_EQ(titles.join(" | ").toStdString(),
+              "ZARN | ZARN | zarn Help | About ZARN | CONGRATULATIONS - GAME COMPLETED | "
+              "SORRY, NO MORE MOVES LEFT ! | ZARN");
+}
+
+} // namespace
+} // namespace zarn
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    zarn::SetApplicationIdentity();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
