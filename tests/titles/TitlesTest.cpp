@@ -6,6 +6,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -69,6 +70,28 @@ TEST(Titles, AreExactlyTheCaptionsTheWindowsGive) {
     EXPECT_EQ(titles.join(" | ").toStdString(),
               "ZARN | ZARN | zarn Help | About ZARN | CONGRATULATIONS - GAME COMPLETED | "
               "SORRY, NO MORE MOVES LEFT ! | ZARN");
+}
+
+// The program itself, started as the desktop starts it, maps its window "ZARN".
+TEST(Program, ShowsItsWindow) {
+    QTemporaryDir dir;
+    QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(".92\r\n75\r\n0\r\nY\r\n") > 0);
+    settings.close();
+    QProcess game;
+    game.setWorkingDirectory(dir.path());
+    game.start(QStringLiteral(ZARN_EXE), {});
+    ASSERT_TRUE(game.waitForStarted());
+    const bool shown = QTest::qWaitFor(
+        [] {
+            QProcess search;
+            search.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^ZARN$"});
+            return search.waitForFinished(5000) && search.exitCode() == 0;
+        },
+        10000);
+    game.kill();
+    game.waitForFinished();
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

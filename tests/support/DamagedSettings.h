@@ -1,0 +1,62 @@
+#pragma once
+// Settings files the program did not write, each with what the program must make of it.
+// The reader's test parses the bytes; the window's test starts the game on them and checks
+// the table, the speed bar and the file written on exit. An empty file counts as missing:
+// it is announced and replaced by the default file.
+
+#include "settings/Settings.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace zarn {
+
+struct DamagedSettingsCase {
+    const char* name;
+    QByteArray bytes;
+    Settings expected;
+};
+
+inline const std::vector<DamagedSettingsCase>& DamagedSettingsCases() {
+    static const std::vector<DamagedSettingsCase> cases = {
+        {"empty", QByteArray(), {}},
+        {"line 1 only", "1.5\r\n", {1.5f, 75, 0, true}},
+        {"two lines without an end", "0.6\r\n 20", {0.6f, 20, 0, true}},
+        {"no final line end", "1.5\r\n 20 \r\n 3 \r\nN", {1.5f, 20, 3, false}},
+        {"unix line ends", "1.2\n 50 \n 3 \nN\n", {1.2f, 50, 3, false}},
+        {"old mac line ends", "0.5\r10\r17\rN\r", {0.5f, 10, 17, false}},
+        {"empty lines", "\r\n\r\n\r\n\r\n", {}},
+        {"words for numbers", "big\r\nfast\r\nblue\r\nYes\r\n", {}},
+        {"inf, nan and hex", "inf\r\nnan\r\n0x10\r\nY\r\n", {}},
+        {"numbers too large", "9\r\n 500 \r\n 40 \r\nY\r\n", {2.0f, 100, 0, true}},
+        {"beyond 16 bits", "1\r\n99999\r\n70000\r\nY\r\n", {1.0f, 100, 0, true}},
+        {"negative numbers", "-1\r\n-5\r\n-1\r\nN\r\n", {0.4f, 1, 0, false}},
+        {"just outside the ranges", "0.39\r\n0\r\n18\r\nY\r\n", {0.4f, 1, 0, true}},
+        {"lower-case y", ".92\r\n75\r\n0\r\ny\r\n", {0.92f, 75, 0, false}},
+        {"halves round to even", ".92\r\n7.5\r\n8.5\r\nY\r\n", {0.92f, 8, 8, true}},
+        {"fractions round", "1\r\n12.4\r\n2.7\r\nY\r\n", {1.0f, 12, 3, true}},
+        {"junk after a number", "1.5xyz\r\n75abc\r\n3 blue\r\nYes\r\n", {1.5f, 75, 0, true}},
+        {"two numbers on a line", ".92\r\n7 5\r\n1 2\r\nY\r\n", {}},
+        {"a comma ends the field", ".92\r\n50,3\r\n 4 ,x\r\nY\r\n", {0.92f, 50, 4, true}},
+        {"blanks and tabs", "\t  1.1  \r\n\t30\t\r\n  2  \r\nN\r\n", {1.1f, 30, 2, false}},
+        {"byte order mark",
+         "\xEF\xBB\xBF"
+         "1.3\r\n40\r\n5\r\nN\r\n",
+         {1.3f, 40, 5, false}},
+        {"huge exponents", "1e999\r\n1e999\r\n-1e999\r\nY\r\n", {2.0f, 100, 0, true}},
+        {"tiny exponent", "1e-999\r\n1e1\r\n1.7e1\r\nY\r\n", {0.4f, 10, 17, true}},
+        {"very long number line",
+         QByteArray(20000, '9') + "\r\n 30 \r\n 2 \r\nN\r\n",
+         {0.92f, 30, 2, false}},
+        {"very long blank run",
+         "1\r\n" + QByteArray(20000, ' ') + "40\r\n4\r\nN\r\n",
+         {1.0f, 40, 4, false}},
+        {"NUL bytes", QByteArray(64, '\0'), {}},
+        {"binary junk",
+         QByteArray("\0\xff\x01\x80\r\n\0 3\r\n\x7f\r\n\0Y", 16),
+         {0.92f, 75, 0, false}},
+    };
+    return cases;
+}
+
+} // namespace zarn

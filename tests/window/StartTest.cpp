@@ -1,0 +1,111 @@
+// Start-up and the way out: the first run, every damaged settings file, the settings
+// written on exit, and the window fitted to the deal and never smaller than it needs.
+#include "../support/DamagedSettings.h"
+#include "WindowTest.h"
+#include "table/Layout.h"
+
+namespace zarn::test {
+namespace {
+
+using Start = WindowTest;
+
+TEST_F(Start, TheFirstRunAnnouncesTheFileWhichIsThenKeptUntilTheWayOut) {
+    bool windowShownAtNotice = true;
+    MainWindowOptions o;
+    window = std::make_unique<MainWindow>([&] {
+        o.progDir = dir.path();
+        o.scoreFile = scorePath();
+        o.settingsNotice = [&](SettingsNotice, const QString& text) {
+            rec.settingsNotices.push_back(text);
+            windowShownAtNotice = QApplication::activeWindow() != nullptr;
+            EXPECT_FALSE(QFile::exists(settingsPath())) << "the file comes after the message";
+        };
+        o.endProgram = [this] { ++rec.endProgramCalls; };
+        return o;
+    }());
+    EXPECT_EQ(rec.settingsNotices, std::vector<QString>{"zarn.pro not found, new file created"});
+    EXPECT_FALSE(windowShownAtNotice);
+    EXPECT_EQ(readFile(settingsPath()), QByteArray(".92\r\n75\r\n0\r\nY\r\n"));
+    window.reset();
+
+    const QByteArray mine("1.06\r\n 40 \r\n 5 \r\nN\r\n");
+    writeSettings(mine);
+    rec = {};
+    start();
+    EXPECT_TRUE(rec.settingsNotices.empty());
+    EXPECT_EQ(readFile(settingsPath()), mine) << "not written at start-up";
+    EXPECT_EQ(s().Speed, 1600);
+    window->speedFrame()->setValue(12);
+    window->nextBackground();
+    window->close();
+    EXPECT_EQ(readFile(settingsPath()), QByteArray("01.060\r\n 12 \r\n 6 \r\nN\r\n"));
+    EXPECT_EQ(rec.endProgramCalls, 1);
+}
+
+TEST_F(Start, EveryDamagedSettingsFileGivesAPlayableTableAndASoundFileOnExit) {
+    for (const DamagedSettingsCase& c : DamagedSettingsCases()) {
+        SCOPED_TRACE(c.name);
+        rec = {};
+        QFile::remove(settingsPath());
+        writeSettings(c.bytes);
+        start();
+        EXPECT_EQ(rec.settingsNotices.size(), c.bytes.isEmpty() ? 1u : 0u);
+        EXPECT_EQ(s().SizeScale, c.expected.SizeScale);
+        EXPECT_EQ(window->speedFrame()->value(), c.expected.SpeedValue);
+        EXPECT_EQ(s().Speed, c.expected.SpeedValue * c.expected.SpeedValue);
+        EXPECT_EQ(s().BackgroundIndex, c.expected.BackgroundIndex);
+        EXPECT_EQ(window->actions().autoMove->isChecked(), c.expected.AutoMove);
+        EXPECT_EQ(s().CardHeight, RoundEven(StripBaseHeight * c.expected.SizeScale));
+        expectWhole();
+        trigger(&GameMenuActions::exit);
+        EXPECT_EQ(readFile(settingsPath()), FormatSettings(c.expected));
+    }
+}
+
+TEST_F(Start, TheWindowFitsTheDealAndKeepsTheLeastSizeTheTableNeeds) {
+    const auto pixels = [this](int w, int h) {
+        const float tpp = table()->twipsPerPixel();
+        return QSize(RoundEven(double(float(w) / tpp)), RoundEven(double(float(h) / tpp)));
+    };
+    const auto least = [&] {
+        const WindowSize m = MinimumWindowSize(s(), *table());
+        return pixels(m.width, m.height);
+    };
+    // Outer sizes, frame and title bar included.
+    const auto outer = [this] { return window->frameGeometry().size(); };
+    const auto resizeTo = [&](QSize size) {
+        window->resize(size - (outer() - window->size()));
+        QApplication::processEvents();
+    };
+    writeSettings("2\r\n1\r\n6\r\nY\r\n");
+    start();
+    EXPECT_EQ(outer(), pixels(s().WindowWidth, s().WindowHeight));
+    trigger(&GameMenuActions::decreaseSize);
+    const QSize fitted = pixels(s().WindowWidth, s().WindowHeight);
+    EXPECT_EQ(outer(), fitted) << "a layout fits the window again";
+    EXPECT_EQ(fitted, least());
+
+    resizeTo(QSize(100, 80));
+    EXPECT_EQ(outer(), least());
+    resizeTo(least() + QSize(-1, 50));
+    EXPECT_EQ(outer(), least() + QSize(0, 50));
+    const QSize larger = least() + QSize(400, 300);
+    resizeTo(larger);
+    EXPECT_EQ(outer(), larger);
+    EXPECT_GE(table()->background().deviceIndependentSize().width(), table()->width());
+    EXPECT_GE(table()->background().deviceIndependentSize().height(), table()->height());
+
+    // The least size follows the foot of column eight.
+    fastGlides();
+    PileCards p;
+    p[8] = {Card(13, 'S'), Card(12, 'S'), Card(1, 'D')};
+    arrange(p, {1, 2, 3, 4});
+    const int withAce = MinimumWindowSize(s(), *table()).height;
+    QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(Card(1, 'D')));
+    EXPECT_EQ(withAce - MinimumWindowSize(s(), *table()).height, s().FanStep);
+    resizeTo(QSize(50, 50));
+    EXPECT_EQ(outer(), least());
+}
+
+} // namespace
+} // namespace zarn::test
