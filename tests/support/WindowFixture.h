@@ -85,12 +85,6 @@ public:
     // edge, where no card of its column covers it).
     QPoint grabPoint(int p) { return pixelIn(p, s().CardWidth / 2.0f, 60.0f); }
 
-    void press(int p, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mousePress(table(), b, Qt::NoModifier, grabPoint(p));
-    }
-    void doubleClick(int p) {
-        QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(p));
-    }
     // Drags card c (and what lies on it) so that its corner lands just inside the top
     // card (or marker) of pile `to`.
     void drag(int c, int to) {
@@ -101,13 +95,6 @@ public:
         QTest::mouseMove(table(), from + delta / 2);
         QTest::mouseMove(table(), from + delta);
         QTest::mouseRelease(table(), Qt::LeftButton, Qt::NoModifier, from + delta);
-    }
-
-    // A new deal from this dealing order (Deck 1..52) in place of the shuffled one,
-    // laid out as "Deal Again" lays out a fresh shuffle.
-    void dealOrder(const std::array<i16, 52>& order) {
-        window->commands().Deal(order);
-        QCoreApplication::processEvents();
     }
 };
 
