@@ -1,5 +1,7 @@
 #include "scores/ScoreTable.h"
 
+#include "game/Twips.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,10 +17,6 @@ namespace {
 constexpr float TextTwips = 165;
 constexpr float ButtonHeightTwips = 300;
 constexpr float MarginTwips = 90;
-
-int Pixels(float twips, float twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
 
 // A name the score file can hold; control characters become blanks.
 QString CleanGameName(const QString& name) {

@@ -1,5 +1,6 @@
 #include "settings/SpeedFrame.h"
 
+#include "game/Twips.h"
 #include "table/Pictures/TableFrame.h"
 
 #include <QHBoxLayout>
@@ -20,10 +21,6 @@ constexpr int PositionOf(int value) {
 }
 constexpr int ValueAt(int position) {
     return MaxSpeedValue + 1 - position;
-}
-
-int Pixels(float twips, float twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
 // The panel's face and ink: fixed, not the platform's, as the panel lies on the table.

@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include "game/Twips.h"
 #include "ui/ShellResources.h"
 
 #include <QEvent>
@@ -78,7 +79,7 @@ AboutBox::AboutBox(QWidget* parent, float twipsPerPixel)
 }
 
 QRect AboutBox::rect(float left, float top, float width, float height) const {
-    auto px = [this](float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel_)); };
+    auto px = [this](float twips) { return Pixels(twips, twipsPerPixel_); };
     return QRect(px(left), px(top), px(width), px(height));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/TableWidget.h"
 
 #include "game/GameState.h"
+#include "game/Twips.h"
 #include "table/Pictures/Background.h"
 #include "table/Pictures/TableFrame.h"
 
@@ -70,8 +71,8 @@ void TableWidget::setCornerRect(const QRectF& rectTwips) {
 }
 
 QRect TableWidget::pixelRect(int picture) const {
-    const int x = static_cast<int>(std::lround(pictures_.left(picture) / twipsPerPixel_));
-    const int y = static_cast<int>(std::lround(pictures_.top(picture) / twipsPerPixel_));
+    const int x = Pixels(pictures_.left(picture), twipsPerPixel_);
+    const int y = Pixels(pictures_.top(picture), twipsPerPixel_);
     const QImage& image = images_[picture];
     if (!image.isNull()) {
         const QSizeF size = image.deviceIndependentSize();
