@@ -2,11 +2,13 @@
 // laid out by hand, driven by real mouse events.
 #include "WindowTest.h"
 
+#include <QMouseEvent>
+
 namespace zarn::test {
 namespace {
 
 const int C1 = Card(1, 'C'), C5 = Card(5, 'C'), D1 = Card(1, 'D'), D8 = Card(8, 'D');
-const int H9 = Card(9, 'H'), H10 = Card(10, 'H');
+const int H9 = Card(9, 'H'), H10 = Card(10, 'H'), S13 = Card(13, 'S');
 
 class Pointer : public WindowTest {
 public:
@@ -21,7 +23,7 @@ public:
         p[3] = {D8};
         p[4] = {D1};
         p[5] = {H10};
-        arrange(p);
+        arrange(p, {6}); // column 6 reaches below the table
         before = allPiles();
     }
     QPoint bare() { return px(7000, 3400); }
@@ -56,15 +58,25 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
              EXPECT_EQ(t.table()->cursor().shape(), Qt::ArrowCursor);
              EXPECT_EQ(t.cards(5), (std::vector<int>{H10, H9}));
+             t.drag(S13, 1); // a king onto the empty column, the pointer over its marker
+             EXPECT_EQ(t.cards(1), std::vector<int>{S13});
              t.before = t.allPiles();
-             t.drag(D8, 1); // onto the empty column: not a king
+             t.drag(D8, 1); // not a king
              t.lift(D8, t.bare());
              QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.bare());
          }},
-        {"a release outside the window puts the cards back",
+        {"a release outside the window, or one the window never saw, puts the cards back",
          [](Pointer& t) {
              t.lift(H9, t.overPile(5));
-             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, QPoint(-4, -4));
+             const QPoint below(t.grabPoint(S13).x(), t.table()->height() + 3); // over column 6
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, below);
+             t.lift(H9, t.overPile(5));
+             QMouseEvent moved(QEvent::MouseMove, t.overPile(5),
+                               t.table()->mapToGlobal(t.overPile(5)), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+             QApplication::sendEvent(t.table(), &moved);
+             EXPECT_TRUE(t.atHome(H9));
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
          }},
         {"a deactivation mid-drag puts the cards back; the release then drops nothing",
          [](Pointer& t) {
@@ -73,11 +85,16 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              QApplication::sendEvent(t.table(), &deactivate);
              EXPECT_TRUE(t.atHome(H9));
              QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
+             t.lift(H9, t.overPile(5));
+             t.window->hide();
+             t.window->show();
+             EXPECT_TRUE(t.atHome(H9));
          }},
         {"a second button neither lifts nor drops; the drag's own button drops",
          [](Pointer& t) {
              t.lift(H9, t.overPile(5));
              t.rightPress(t.grabPoint(D1)); // would send the ace home
+             QTest::mouseDClick(t.table(), Qt::RightButton, Qt::NoModifier, t.grabPoint(D1));
              EXPECT_FALSE(t.atHome(H9));
              EXPECT_EQ(t.cards(4), std::vector<int>{D1});
              QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.overPile(5));
@@ -109,7 +126,12 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              t.rightPress(t.bare());
              EXPECT_EQ(t.s().BackgroundIndex, 1);
              t.rightPress(t.grabPoint(D8));
+             QTest::mouseClick(t.table(), Qt::LeftButton, Qt::NoModifier, t.bare());
              EXPECT_EQ(t.s().BackgroundIndex, 1);
+             for (int i = 2; i <= MaxBackgroundIndex; ++i) t.rightPress(t.bare());
+             EXPECT_EQ(t.s().BackgroundIndex, MaxBackgroundIndex);
+             t.rightPress(t.bare());
+             EXPECT_EQ(t.s().BackgroundIndex, 0) << "the plain table after the last tile";
          }},
         {"a point exactly on a card's edge, in pixels, is not on the card",
          [](Pointer& t) {
@@ -123,6 +145,11 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              t.table()->move(D8, t.s().CardHomeX[D8], t.s().CardHomeY[D8]);
          }},
     };
+    // The markers of empty piles are drawn.
+    prepare();
+    const QImage marker = table()->grab(table()->pixelRect(MarkerOf(13))).toImage();
+    EXPECT_NE(marker.pixel(marker.width() / 2, 1),
+              marker.pixel(marker.width() / 2, marker.height() / 2));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         prepare();
