@@ -3,7 +3,6 @@
 #include "files/SafeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -18,10 +17,13 @@ QString ScoreStore::DefaultPath() {
            QStringLiteral("/scores.txt");
 }
 
-ScoreBook ScoreStore::read() const {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return ParseScores(file.read(MaxScoreFileBytes));
+std::optional<ScoreBook> ScoreStore::read(QString* why) const {
+    const ForeignFile file = ReadForeignFile(path_, MaxScoreFileBytes);
+    if (file.outcome == ForeignFile::Refused) {
+        if (why) *why = QStringLiteral("%1 cannot be read (%2)").arg(path_, file.why);
+        return std::nullopt;
+    }
+    return ParseScores(file.bytes);
 }
 
 bool ScoreStore::update(const std::function<void(ScoreBook&)>& change, ScoreBook* book) {
@@ -38,15 +40,17 @@ bool ScoreStore::update(const std::function<void(ScoreBook&)>& change, ScoreBook
                      : QStringLiteral("the lock file beside %1 cannot be made").arg(path_);
         return false;
     }
-    ScoreBook current = read();
-    change(current);
-    const QByteArray bytes = FormatScores(current);
+    // A file that could not be read whole is not written over with part of it.
+    std::optional<ScoreBook> current = read(&error_);
+    if (!current) return false;
+    change(*current);
+    const QByteArray bytes = FormatScores(*current);
     QString why;
     if (!WriteWholeFile(path_, bytes, &why)) {
         error_ = QStringLiteral("%1 cannot be written (%2)").arg(path_, why);
         return false;
     }
-    if (book) *book = std::move(current);
+    if (book) *book = std::move(*current);
     return true;
 }
 

@@ -11,11 +11,13 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zarn {
 
-// Bytes of the score file that are looked at.
-inline constexpr qint64 MaxScoreFileBytes = 1024 * 1024;
+// The largest score file read (about 50,000 game names). A larger one, or one that is not
+// a regular file, is neither read nor written over.
+inline constexpr qint64 MaxScoreFileBytes = 16 * 1024 * 1024;
 
 class ScoreStore {
 public:
@@ -27,14 +29,15 @@ public:
 
     const QString& path() const { return path_; }
 
-    // What the file holds now; an absent or unreadable file holds nothing. The file is
-    // only ever replaced whole, so no lock is needed to read it.
-    ScoreBook read() const;
+    // What the file holds now; an absent file holds nothing. Nothing, and *why, when the
+    // file is there but cannot be read whole. The file is only ever replaced whole, so no
+    // lock is needed to read it.
+    std::optional<ScoreBook> read(QString* why = nullptr) const;
 
     // Applies change to the current contents under the lock and writes the result.
     // On success `book` (when given) receives what was written. False, with error(),
-    // when the lock could not be had or the file could not be written; nothing is
-    // changed on disk then.
+    // when the lock could not be had or the file could not be read whole or written;
+    // nothing is changed on disk then.
     bool update(const std::function<void(ScoreBook&)>& change, ScoreBook* book = nullptr);
 
     QString error() const { return error_; }

@@ -59,6 +59,7 @@ ScoreTable::ScoreTable(QWidget* parent, const QString& storePath)
 }
 
 ScoreTable::~ScoreTable() {
+    notice_ = nullptr; // too late to tell anyone
     flushPending();
 }
 
@@ -125,9 +126,14 @@ void ScoreTable::setGameName(const QString& name) {
 
 void ScoreTable::setStartupFlagB(bool loadStoredFigures) {
     if (!loadStoredFigures) return;
-    const ScoreBook book = store_.read();
-    auto it = book.find(gameName_);
-    stored_ = it == book.end() ? ScoreRecord{} : it->second;
+    QString why;
+    const std::optional<ScoreBook> book = store_.read(&why);
+    if (!book) {
+        fail(why); // what is known stays shown
+    } else {
+        auto it = book->find(gameName_);
+        stored_ = it == book->end() ? ScoreRecord{} : it->second;
+    }
     refresh();
 }
 
@@ -160,7 +166,7 @@ bool ScoreTable::flushPending() {
         },
         &book);
     if (!written) {
-        lastError_ = store_.error();
+        fail(store_.error());
         return false;
     }
     pending_.clear();
@@ -178,13 +184,22 @@ void ScoreTable::resetScores() {
     if (keepResults_) {
         const QString name = gameName_;
         if (!store_.update([&](ScoreBook& b) { b.erase(name); })) {
-            lastError_ = store_.error();
+            fail(store_.error());
             return refresh();
         }
         lastError_.clear();
     }
     stored_ = {};
     refresh();
+}
+
+void ScoreTable::fail(const QString& error) {
+    lastError_ = error;
+    if (failureAnnounced_ || !notice_) return;
+    failureAnnounced_ = true;
+    notice_(QStringLiteral("The scores cannot be kept: %1. The results of this session are "
+                           "counted but not saved.")
+                .arg(error));
 }
 
 ScoreRecord ScoreTable::figures() const {

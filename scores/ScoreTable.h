@@ -12,6 +12,8 @@
 // kept in the score file (true, the normal case) or only counted for this session.
 // Every result goes to the score file at once (see ScoreStore); a result that cannot
 // be written stays pending, is shown in the figures and is written with the next one.
+// The first failure to read or write the score file in a session is told to the player
+// through the notice (when one is set), once.
 
 #include "scores/ScoreStore.h"
 
@@ -52,6 +54,8 @@ public:
     // Sizes and places the panel for the screen's twips per pixel.
     void setTwipsPerPixel(float twipsPerPixel);
     void setConfirm(ConfirmFn confirm) { confirm_ = std::move(confirm); }
+    // Shows a message to the player.
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
 
     QString gameName() const { return gameName_; }
     // The figures shown, pending results included.
@@ -69,6 +73,7 @@ private:
     void buildContents();
     void applySizes();
     bool flushPending();
+    void fail(const QString& error);
     void refresh();
 
     ScoreStore store_;
@@ -82,6 +87,8 @@ private:
     std::vector<Result> pending_; // results not yet in the file, oldest first
     QString lastError_;
     ConfirmFn confirm_ = AskWithMessageBox;
+    std::function<void(const QString&)> notice_;
+    bool failureAnnounced_ = false;
     float twipsPerPixel_ = 15.0f;
 
     QLabel* title_ = nullptr;

@@ -3,7 +3,6 @@
 #include "files/SafeFile.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <utility>
@@ -23,22 +22,20 @@ SettingsFile::SettingsFile(QString path, SettingsNoticeFn notice)
 
 Settings SettingsFile::load() {
     lastError_.clear();
-    const QFileInfo info(path_);
-    const QString name = info.fileName();
-    // Whatever cannot be measured counts as missing: it is created anew.
-    const qint64 length = info.isFile() ? info.size() : 0;
-    if (length <= 0) {
-        if (notice_) notice_(SettingsNotice::Created, name + " not found, new file created");
-        if (!writeBytes(DefaultSettingsFile())) return ParseSettings(DefaultSettingsFile());
-    }
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        announceFailure(SettingsNotice::ReadFailed, name + " could not be read (" +
-                                                        file.errorString() +
+    const QString name = QFileInfo(path_).fileName();
+    const ForeignFile file = ReadForeignFile(path_, MaxSettingsBytes, ReadPart::Head);
+    if (file.outcome == ForeignFile::Refused) {
+        // A device or FIFO in its place is left alone: it is neither read nor replaced.
+        announceFailure(SettingsNotice::ReadFailed, name + " could not be read (" + file.why +
                                                         "); the usual settings are used.");
         return Settings{};
     }
-    return ParseSettings(file.read(MaxSettingsBytes));
+    if (file.bytes.isEmpty()) {
+        if (notice_) notice_(SettingsNotice::Created, name + " not found, new file created");
+        writeBytes(DefaultSettingsFile());
+        return ParseSettings(DefaultSettingsFile());
+    }
+    return ParseSettings(file.bytes);
 }
 
 bool SettingsFile::save(const Settings& settings) {

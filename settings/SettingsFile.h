@@ -2,10 +2,12 @@
 // Reading and writing "zarn.pro", the settings file in the working directory.
 //
 // The file is read once at start-up. A missing or empty one is announced ("zarn.pro not
-// found, new file created"), created with the default lines and then read. Writing goes
-// through QSaveFile, so the old file stays whole when the disk is full or the folder
-// cannot be written; such a failure is announced once (until a later write succeeds)
-// and is kept in lastError() for anyone who wants to show it again.
+// found, new file created"), created with the default lines and then read. One that is
+// not a regular file (a link to /dev/null, say) is announced, the defaults are used, and
+// it is never written over. Of a larger file only the first MaxSettingsBytes are read.
+// Writing goes through QSaveFile, so the old file stays whole when the disk is full or
+// the folder cannot be written; such a failure is announced once (until a later write
+// succeeds) and is kept in lastError() for anyone who wants to show it again.
 
 #include "settings/Settings.h"
 
@@ -15,13 +17,16 @@
 namespace zarn {
 
 inline constexpr char SettingsFileName[] = "zarn.pro";
-// Bytes of the file that are looked at; a settings file is a few dozen.
+// Bytes of the file that are looked at; the program writes a few dozen.
 inline constexpr qint64 MaxSettingsBytes = 64 * 1024;
 
 enum class SettingsNotice {
     Created,     // the file was missing or empty and is created with the defaults
     WriteFailed, // the file could not be written; the old one, if any, is untouched
     ReadFailed,  // the file exists but cannot be read; the defaults are used
+    // The same hook carries the messages about the game's other files.
+    ScoresNotKept,   // the score file cannot be read whole or written
+    PictureRejected, // an artwork file or tile is not used; the built-in copy is
 };
 
 // Shows a message to the player and returns when it has been acknowledged.

@@ -1,8 +1,10 @@
 #include "ui/HelpWindow.h"
 
+#include "files/SafeFile.h"
 #include "ui/ShellResources.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -21,6 +23,37 @@ constexpr float ButtonFontTwips = 160; // 8 points
 // What the browser leaves of the window's outer size.
 constexpr float BrowserWidthMarginTwips = 120;
 constexpr float BrowserHeightMarginTwips = 480;
+// The largest page, picture or style sheet the help window reads.
+constexpr qint64 MaxHelpBytes = 4 * 1024 * 1024;
+
+// Whether url is the help page or lies in the page's folder, links followed.
+bool InsideHelp(const QUrl& url, const QUrl& page) {
+    if (page.scheme() == QLatin1String("qrc"))
+        return url.scheme() == QLatin1String("qrc") &&
+               QDir::cleanPath(url.path()).startsWith(QFileInfo(page.path()).path() + '/');
+    if (!url.isLocalFile() || !page.isLocalFile()) return false;
+    const QString folder = QFileInfo(page.toLocalFile()).canonicalPath();
+    const QString file = QFileInfo(url.toLocalFile()).canonicalFilePath();
+    return !folder.isEmpty() && file.startsWith(folder + '/');
+}
+
+// A browser that reads nothing but the help: the page, and the pages, pictures and style
+// sheets beside it.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(QWidget* parent, const QUrl& page) : QTextBrowser(parent), page_(page) {}
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QUrl url = source().resolved(name);
+        if (!InsideHelp(url, page_)) return {};
+        if (!url.isLocalFile()) return QTextBrowser::loadResource(type, url);
+        const ForeignFile file = ReadForeignFile(url.toLocalFile(), MaxHelpBytes);
+        return file.outcome == ForeignFile::Read ? QVariant(file.bytes) : QVariant();
+    }
+
+private:
+    const QUrl& page_;
+};
 
 } // namespace
 
@@ -31,8 +64,9 @@ QUrl HelpWindow::BuiltInPage() {
 
 QUrl HelpWindow::HelpLocation(const QString& programDir) {
     const QString page = QDir(programDir).filePath(QStringLiteral("zarn.htm"));
-    return QFileInfo(page).isFile() ? QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath())
-                                    : BuiltInPage();
+    return ReadForeignFile(page, MaxHelpBytes).outcome == ForeignFile::Read
+               ? QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath())
+               : BuiltInPage();
 }
 
 QUrl HelpWindow::HelpLocation() {
@@ -60,9 +94,18 @@ HelpWindow::HelpWindow(QWidget* owner, float twipsPerPixel)
     forward_ = makeButton("Forward", 1155, arial);
     exit_ = makeButton("Exit", 2250, arial);
 
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this, location_);
     browser_->setObjectName(QStringLiteral("WebBrowser1"));
-    browser_->setOpenExternalLinks(true);
+    // Links lead to the places in the help and to the pages beside it; web pages open in
+    // the desktop's browser. Every other link (file:, javascript:, mailto: ...) does nothing.
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl url = browser_->source().resolved(link);
+        if (InsideHelp(url, location_))
+            browser_->setSource(url);
+        else if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
+            QDesktopServices::openUrl(url);
+    });
     browser_->setGeometry(px(BrowserLeftTwips), px(BrowserTopTwips), px(BrowserWidthTwips),
                           px(BrowserHeightTwips));
 

@@ -3,10 +3,13 @@
 // Exit. It does not block the main window.
 //
 // The page comes from the program's folder, so it can be edited beside an installed
-// game; when it is not there the copy built into the program is shown. Each time the
-// window becomes active the page is loaded again at its top. "Exit" only hides the
-// window; its close box discards it, so the main window keeps it in a QPointer and
-// makes a new one when needed (see Open).
+// game; when it is not there (or is no regular file of sensible size) the copy built into
+// the program is shown. The window shows nothing but the help: links lead to places in
+// the page and to pages beside it, links to web pages go to the desktop's browser, and no
+// other link, picture or style sheet is loaded. Each time the window becomes active the
+// page is loaded again at its top. "Exit" only hides the window; its close box discards
+// it, so the main window keeps it in a QPointer and makes a new one when needed (see
+// Open).
 
 #include <QPointer>
 #include <QUrl>

@@ -6,6 +6,7 @@
 #include "settings/SpeedFrame.h"
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
+#include "table/Pictures/ArtFiles.h"
 #include "table/Pictures/Background.h"
 #include "ui/DragPointer.h"
 #include "ui/HelpWindow.h"
@@ -38,14 +39,18 @@ bool AskWithMessageBox(QWidget* parent, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// Where the messages about files go.
+SettingsNoticeFn NoticeOf(const MainWindowOptions& options) {
+    return options.settingsNotice ? options.settingsNotice
+                                  : SettingsNoticeFn(ShowSettingsNoticeBox);
+}
+
 } // namespace
 
 MainWindow::MainWindow(MainWindowOptions options)
     : options_(std::move(options)),
       progDir_(WithSeparator(options_.progDir.isEmpty() ? QDir::currentPath() : options_.progDir)),
-      settingsFile_(progDir_ + QLatin1String(SettingsFileName),
-                    options_.settingsNotice ? options_.settingsNotice
-                                            : SettingsNoticeFn(ShowSettingsNoticeBox)) {
+      settingsFile_(progDir_ + QLatin1String(SettingsFileName), NoticeOf(options_)) {
     InitShellResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZARN"));
@@ -72,6 +77,9 @@ MainWindow::MainWindow(MainWindowOptions options)
 
     // The artwork is read before anything else, so a file that cannot be read is
     // reported first.
+    SetPictureNotice([notice = NoticeOf(options_)](const QString& text) {
+        notice(SettingsNotice::PictureRejected, text);
+    });
     const CardArtwork artwork(progDir_);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -100,6 +108,7 @@ MainWindow::MainWindow(MainWindowOptions options)
 }
 
 MainWindow::~MainWindow() {
+    SetPictureNotice(nullptr);
     game_->Abandon();
     delete help_;
 }
@@ -121,6 +130,9 @@ bool MainWindow::saveSettings() {
 void MainWindow::setUpScoreTable(const QString& scoreFile) {
     scores_ = new ScoreTable(table_, scoreFile.isEmpty() ? ScoreStore::DefaultPath() : scoreFile);
     scores_->setObjectName(QStringLiteral("Score1"));
+    scores_->setNotice([notice = NoticeOf(options_)](const QString& text) {
+        notice(SettingsNotice::ScoresNotKept, text);
+    });
     scores_->setTwipsPerPixel(twipsPerPixelX_);
     scores_->hide();
     scores_->setGameName(QStringLiteral("zarn"));

@@ -34,7 +34,8 @@ struct MainWindowOptions {
     QString progDir;
     // The score file (the user's data folder when empty).
     QString scoreFile;
-    // Messages about the settings file (a message box by default).
+    // Messages about the settings file, the score file, the artwork and the tiles (a
+    // message box by default).
     SettingsNoticeFn settingsNotice;
     // Asks "another game ?" under the title; true for Yes (a message box by default).
     std::function<bool(const QString& title)> askAnotherGame;

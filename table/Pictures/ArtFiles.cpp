@@ -1,6 +1,8 @@
 #include "table/Pictures/ArtFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <cstdio>
 #include <mutex>
@@ -12,6 +14,12 @@ static void RegisterPictureResources() {
 }
 
 namespace zarn {
+namespace {
+
+std::mutex guard;
+std::function<void(const QString&)> notice;
+
+} // namespace
 
 QString FileInDirectory(const QString& dir, const QString& name) {
     if (dir.isEmpty()) return name;
@@ -24,14 +32,31 @@ QString BuiltInPath(const QString& relativePath) {
     return QStringLiteral(":/zarn/") + relativePath;
 }
 
-void ReportUnreadableOnce(const QString& path, const char* what) {
-    static std::mutex guard;
-    static QSet<QString> reported;
+QByteArray BuiltInBytes(const QString& relativePath) {
+    QFile file(BuiltInPath(relativePath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void SetPictureNotice(std::function<void(const QString&)> fn) {
     std::lock_guard lock(guard);
-    if (reported.contains(path)) return;
-    reported.insert(path);
-    std::fprintf(stderr, "zarn: cannot read the %s \"%s\"; using the built-in copy\n", what,
-                 qPrintable(QDir::toNativeSeparators(path)));
+    notice = std::move(fn);
+}
+
+void ReportRejectedOnce(const QString& path, const char* what, const QString& why) {
+    static QSet<QString> reported;
+    std::function<void(const QString&)> tell;
+    {
+        std::lock_guard lock(guard);
+        if (reported.contains(path)) return;
+        reported.insert(path);
+        tell = notice;
+    }
+    const QString text = QStringLiteral("%1 cannot be used (%2); the built-in %3 is shown.")
+                             .arg(QFileInfo(path).fileName(), why, QString::fromLatin1(what));
+    if (tell)
+        tell(text);
+    else
+        std::fprintf(stderr, "zarn: %s\n", qPrintable(text));
 }
 
 } // namespace zarn

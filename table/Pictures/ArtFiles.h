@@ -1,18 +1,28 @@
 #pragma once
 // Finding the files the table is drawn from: the working directory first, the copy built
-// into the program when the file there is missing or cannot be read.
+// into the program when the file there is missing or cannot be used.
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace zarn {
+
+// The largest artwork file and tile read from the working directory.
+inline constexpr qint64 MaxArtworkBytes = 16 * 1024 * 1024;
+inline constexpr qint64 MaxTileBytes = 4 * 1024 * 1024;
 
 // The file `name` inside the directory `dir` (which may or may not end in a separator).
 QString FileInDirectory(const QString& dir, const QString& name);
 // The built-in copy of an artwork file ("cards/clubs2.svg") or a tile ("tiles/coral.bmp").
 QString BuiltInPath(const QString& relativePath);
-// Tells the player on standard error, once per file and run, that a file in the working
-// directory could not be read and the built-in copy is used instead.
-void ReportUnreadableOnce(const QString& path, const char* what);
+// The bytes of a built-in copy.
+QByteArray BuiltInBytes(const QString& relativePath);
+
+// Where messages about rejected files go; standard error when none is set.
+void SetPictureNotice(std::function<void(const QString& text)> notice);
+// Tells the player, once per file and run, that the file at path in the working directory
+// is not used (why says what is wrong with it) and the built-in `what` is used instead.
+void ReportRejectedOnce(const QString& path, const char* what, const QString& why);
 
 } // namespace zarn

@@ -1,8 +1,10 @@
 #include "table/Pictures/Background.h"
 
+#include "files/SafeFile.h"
 #include "table/Pictures/ArtFiles.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <cmath>
 
@@ -16,15 +18,51 @@ QColor PlainTableColour() {
     return QColor(192, 192, 192);
 }
 
+namespace {
+
+// Tells whether the decoder asked for more bytes than there were: a bitmap cut short
+// still decodes, with whatever memory held in the rows that are missing.
+class ShortReadWatch : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    bool ranShort = false;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 got = QBuffer::readData(data, maxSize);
+        if (got < maxSize) ranShort = true;
+        return got;
+    }
+};
+
+// The tile in bytes, or a null image with *why saying what is wrong.
+QImage DecodeTile(QByteArray bytes, QString* why) {
+    ShortReadWatch device(&bytes);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    QImageReader reader(&device, "bmp");
+    const QImage tile = reader.read();
+    if (tile.isNull())
+        *why = QStringLiteral("it is not a bitmap");
+    else if (device.ranShort)
+        *why = QStringLiteral("it is cut short");
+    else
+        return tile;
+    return {};
+}
+
+} // namespace
+
 QImage LoadTile(int backgroundIndex, const QString& progDir) {
     if (backgroundIndex < 1 || backgroundIndex > 17) return {};
     const QString name = QString::fromLatin1(BackgroundNames[backgroundIndex]) + ".bmp";
     const QString local = FileInDirectory(progDir, name);
-    if (QFile::exists(local)) {
-        QImage tile(local);
+    const ForeignFile file = ReadForeignFile(local, MaxTileBytes);
+    QString why = file.why;
+    if (file.outcome == ForeignFile::Read) {
+        const QImage tile = DecodeTile(file.bytes, &why);
         if (!tile.isNull()) return tile;
-        ReportUnreadableOnce(local, "background tile");
     }
+    if (!why.isEmpty()) ReportRejectedOnce(local, "background tile", why);
     return QImage(BuiltInPath(QStringLiteral("tiles/") + name));
 }
 

@@ -15,7 +15,8 @@ inline constexpr int TileSize = 128;
 // Red, green and blue 192: the plain table and what shows where no tile lies.
 QColor PlainTableColour();
 
-// Tile 1..17 from progDir, else its built-in copy; a null image when neither can be read
+// Tile 1..17 from progDir when a whole bitmap is there, else its built-in copy (a file
+// there that cannot be used is reported once); a null image when neither can be read
 // (or the index names no tile).
 QImage LoadTile(int backgroundIndex, const QString& progDir);
 

@@ -1,10 +1,12 @@
 #include "table/Pictures/CardArtwork.h"
 
+#include "files/SafeFile.h"
 #include "table/Pictures/ArtFiles.h"
 
-#include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace zarn {
 
@@ -13,12 +15,50 @@ const std::array<const char*, ArtworkStripCount> ArtworkFileNames = {
 
 namespace {
 
-// A renderer for the file at path, or null when the file is absent or not valid SVG.
-std::unique_ptr<QSvgRenderer> Parse(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    auto renderer = std::make_unique<QSvgRenderer>(file.readAll());
-    if (!renderer->isValid()) return nullptr;
+// QtSvg opens the file named by an <image> itself, FIFOs and devices included; only
+// pictures held in the file (data: links) are let through.
+bool RefersToOtherFiles(const QByteArray& bytes) {
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement() || xml.name() != QLatin1String("image")) continue;
+        for (const QXmlStreamAttribute& a : xml.attributes())
+            if (a.name() == QLatin1String("href") && !a.value().startsWith(QLatin1String("data:")))
+                return true;
+    }
+    return false;
+}
+
+bool DrawsSomething(QSvgRenderer& renderer) {
+    QImage image(130, 14, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, image.rect());
+    painter.end();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0) return true;
+    return false;
+}
+
+// A renderer for the artwork file at path, or null with *why saying what is wrong.
+std::unique_ptr<QSvgRenderer> Parse(const QString& path, QString* why) {
+    const ForeignFile file = ReadForeignFile(path, MaxArtworkBytes);
+    *why = file.why;
+    if (file.outcome != ForeignFile::Read) return nullptr;
+    if (RefersToOtherFiles(file.bytes)) {
+        *why = QStringLiteral("it refers to other files");
+        return nullptr;
+    }
+    auto renderer = std::make_unique<QSvgRenderer>(file.bytes);
+    if (!renderer->isValid()) {
+        *why = QStringLiteral("it is not an SVG picture");
+        return nullptr;
+    }
+    if (!DrawsSomething(*renderer)) {
+        *why = QStringLiteral("it draws nothing");
+        return nullptr;
+    }
     return renderer;
 }
 
@@ -28,16 +68,16 @@ CardArtwork::CardArtwork(const QString& progDir) {
     for (int i = 0; i < ArtworkStripCount; ++i) {
         const QString name = QString::fromLatin1(ArtworkFileNames[i]);
         const QString local = FileInDirectory(progDir, name);
-        if (QFile::exists(local)) {
-            renderers_[i] = Parse(local);
-            if (renderers_[i]) {
-                sources_[i] = local;
-                continue;
-            }
-            ReportUnreadableOnce(local, "card artwork");
+        QString why;
+        renderers_[i] = Parse(local, &why);
+        if (renderers_[i]) {
+            sources_[i] = local;
+            continue;
         }
+        if (!why.isEmpty()) ReportRejectedOnce(local, "card artwork", why);
         sources_[i] = BuiltInPath(QStringLiteral("cards/") + name);
-        renderers_[i] = Parse(sources_[i]);
+        renderers_[i] =
+            std::make_unique<QSvgRenderer>(BuiltInBytes(QStringLiteral("cards/") + name));
     }
 }
 

@@ -1,0 +1,207 @@
+// The game started in a folder holding hostile files and links: FIFOs, links to devices,
+// huge and cut-short files, artwork that loops, a help page with links out of the help.
+// Each time the window comes up looking as it does with the built-in files, a whole game
+// session runs, and each file the game does not use is named to the player once.
+#include "../support/WindowFixture.h"
+#include "scores/ScoreBook.h"
+#include "table/Pictures/ArtFiles.h"
+#include "ui/HelpWindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QTextBrowser>
+#include <functional>
+#include <numeric>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace zarn::test {
+
+// What the help window hands to the desktop's opener.
+class Opener : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class Hostile;
+struct Case {
+    const char* name;
+    std::function<void(Hostile&)> prepare;
+    std::vector<const char*> told;            // each named in exactly one message
+    std::function<void(Hostile&)> check = {}; // after two games, before "Exit"
+    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+};
+
+class Hostile : public WindowFixture, public ::testing::WithParamInterface<Case> {
+public:
+    static std::vector<Case> Cases();
+
+protected:
+    // The table of a game started with the same settings in a folder of nothing else.
+    QImage referenceTable() {
+        QTemporaryDir clean;
+        const QFileInfo settings(settingsPath());
+        if (settings.isFile() && settings.size() > 0)
+            QFile::copy(settingsPath(), clean.filePath("zarn.pro"));
+        MainWindowOptions o;
+        o.progDir = clean.path();
+        o.scoreFile = clean.filePath("scores.txt");
+        o.seed = 7;
+        o.settingsNotice = [](SettingsNotice, const QString&) {};
+        MainWindow w(o);
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        SetDealOrder(w.state(), Order());
+        w.layOutDeal();
+        return w.table()->grab().toImage();
+    }
+    // Every deal is shuffled from the time of day; both tables are dealt in this order.
+    static std::array<i16, 52> Order() {
+        std::array<i16, 52> order;
+        std::iota(order.begin(), order.end(), i16(1));
+        return order;
+    }
+    void fifo(const char* name) { ASSERT_EQ(::mkfifo(path(name).toLocal8Bit(), 0600), 0); }
+    void link(const QString& target, const char* name) {
+        ASSERT_TRUE(QFile::link(target, path(name)));
+    }
+    void clickLink(QTextBrowser* b, const char* text) {
+        QTextCursor c = b->document()->find(QString::fromLatin1(text));
+        ASSERT_FALSE(c.isNull()) << text;
+        c.setPosition((c.selectionStart() + c.selectionEnd()) / 2);
+        QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(c).center());
+    }
+};
+
+std::vector<Case> Hostile::Cases() {
+    return {
+        {"Fifos",
+         [](Hostile& t) {
+             t.fifo("clubs2.svg");
+             t.fifo("coral.bmp");
+             t.fifo("scores/scores.txt");
+             // QtSvg would open a picture the artwork names itself.
+             t.writeFile(t.path("diamond2.svg"), "<svg xmlns='http://www.w3.org/2000/svg'><image "
+                                                 "width='9' height='9' href='coral.bmp'/></svg>");
+         },
+         {"clubs2.svg", "coral.bmp", "scores.txt", "diamond2.svg"}},
+        {"LinksToDevZero",
+         [](Hostile& t) {
+             t.link("/dev/zero", "clubs2.svg");
+             t.link("/dev/zero", "coral.bmp");
+         },
+         {"clubs2.svg", "coral.bmp"}},
+        {"LinksToADeviceNode",
+         [](Hostile& t) {
+             if (::mknod(t.path("null").toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                 GTEST_SKIP() << "making a device node needs root; not tried";
+             QFile::remove(t.settingsPath());
+             t.link(t.path("null"), "zarn.pro");
+             t.link(t.path("null"), "scores/scores.txt");
+         },
+         {"zarn.pro", "scores.txt"},
+         [](Hostile& t) {
+             struct stat node {};
+             ASSERT_EQ(::stat(t.path("null").toLocal8Bit(), &node), 0);
+             EXPECT_TRUE(S_ISCHR(node.st_mode)) << "still a device";
+         }},
+        {"ScoreFileOf3MB",
+         [](Hostile& t) {
+             QByteArray bytes = "ZARN scores 1\n";
+             for (int i = 0; i < 45000; ++i)
+                 bytes += QByteArray::number(i).rightJustified(60, '0') + "\t1\t2\t0\t1\t1\n";
+             t.writeFile(t.scorePath(), bytes + "zarn\t5\t6\t-1\t2\t3\n");
+         },
+         {},
+         [](Hostile& t) {
+             const ScoreBook book = ParseScores(t.readFile(t.scorePath()));
+             EXPECT_EQ(book.size(), 45001u) << "the other games are kept";
+             EXPECT_EQ(book.at(QStringLiteral("zarn")).Lost, 8);
+         }},
+        {"TruncatedTile",
+         [](Hostile& t) {
+             t.writeFile(t.path("coral.bmp"),
+                         t.readFile(BuiltInPath("tiles/coral.bmp")).left(3000));
+         },
+         {"coral.bmp"}},
+        {"HelpLinksOutOfTheHelp",
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkdir("help");
+             t.writeFile(t.path("secret.txt"), "SECRET");
+             t.writeFile(t.path("help/other.htm"), "another help page");
+             t.writeFile(t.path("help/zarn.htm"),
+                         "<p>ZARN help</p><p><a href='" +
+                             QUrl::fromLocalFile(t.path("secret.txt")).toEncoded() +
+                             "'>file</a></p><p><a href='javascript:alert(1)'>script</a></p>"
+                             "<p><a href='http://example.invalid/'>web</a></p>"
+                             "<p><a href='other.htm'>beside</a></p>");
+         },
+         {},
+         [](Hostile& t) {
+             static Opener opener;
+             for (const char* scheme : {"file", "javascript", "http"})
+                 QDesktopServices::setUrlHandler(scheme, &opener, "open");
+             t.trigger("Help");
+             HelpWindow* help = t.window->helpWindow();
+             const QUrl page = QUrl::fromLocalFile(t.path("help/zarn.htm"));
+             help->setLocation(page);
+             help->reload();
+             QTextBrowser* b = help->browser();
+             for (const char* link : {"file", "script", "web"}) {
+                 SCOPED_TRACE(link);
+                 t.clickLink(b, link);
+                 EXPECT_EQ(b->source(), page);
+                 EXPECT_TRUE(b->toPlainText().startsWith("ZARN help"));
+             }
+             EXPECT_EQ(opener.opened, QList<QUrl>{QUrl("http://example.invalid/")});
+             EXPECT_FALSE(b->loadResource(QTextDocument::ImageResource,
+                                          QUrl::fromLocalFile(t.path("secret.txt")))
+                              .isValid());
+             t.clickLink(b, "beside");
+             EXPECT_EQ(b->toPlainText(), "another help page");
+         }},
+        {"ScoreFileThatCannotBeWritten",
+         [](Hostile& t) { QDir().mkpath(t.scorePath()); },
+         {"scores.txt"}},
+        {"ArtworkInALoop",
+         [](Hostile& t) {
+             t.writeFile(t.path("clubs2.svg"),
+                         "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 13836 1464'><defs>"
+                         "<g id='a'><use href='#b'/></g><g id='b'><use href='#a'/></g></defs>"
+                         "<use href='#a'/></svg>");
+         },
+         {"clubs2.svg"}},
+    };
+}
+
+TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
+    const Case& c = GetParam();
+    writeSettings(".92\r\n75\r\n1\r\nY\r\n"); // the coral tile
+    QDir(dir.path()).mkdir("scores");
+    c.prepare(*this);
+    if (IsSkipped() || HasFatalFailure()) return;
+    const QImage expected = referenceTable();
+    start();
+    dealOrder(Order());
+    EXPECT_TRUE(table()->grab().toImage() == expected) << "the table as the built-in files draw it";
+    window->showGameOver(false); // a blocked game: a loss counted, the settings saved
+    window->showGameOver(false);
+    if (c.check) c.check(*this);
+    trigger("Exit");
+    for (const char* name : c.told)
+        EXPECT_EQ(std::count_if(rec.settingsNotices.begin(), rec.settingsNotices.end(),
+                                [name](const QString& n) { return n.contains(name); }),
+                  1)
+            << name;
+    EXPECT_EQ(rec.settingsNotices.size(), c.told.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Hostile, ::testing::ValuesIn(Hostile::Cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace zarn::test
+
+#include "HostileTest.moc"
