@@ -84,8 +84,11 @@ std::vector<Case> Hostile::Cases() {
              t.fifo("coral.bmp");
              t.fifo("scores/scores.txt");
              // QtSvg would open a picture the artwork names itself.
-             t.writeFile(t.path("diamond2.svg"), "<svg xmlns='http://www.w3.org/2000/svg'><image "
-                                                 "width='9' height='9' href='coral.bmp'/></svg>");
+             t.writeFile(t.path("diamond2.svg"),
+                         "<svg xmlns='http://www.w3.org/2000/svg' "
+                         "xmlns:xlink='http://www.w3.org/1999/xlink'><image "
+                         "width='9' height='9' xlink:href='" +
+                             t.path("coral.bmp").toUtf8() + "'/></svg>");
          },
          {"clubs2.svg", "coral.bmp", "scores.txt", "diamond2.svg"}},
         {"LinksToDevZero",
@@ -121,6 +124,15 @@ std::vector<Case> Hostile::Cases() {
              EXPECT_EQ(book.size(), 45001u) << "the other games are kept";
              EXPECT_EQ(book.at(QStringLiteral("zarn")).Lost, 8);
          }},
+        {"ScoreFileOver16MB",
+         [](Hostile& t) {
+             t.writeFile(t.scorePath(),
+                         "ZARN scores 1\n" + QByteArray(17 << 20, '\n') + "zarn\t5\t6\t-1\t2\t3\n");
+         },
+         {"scores.txt"},
+         [](Hostile& t) {
+             EXPECT_TRUE(t.readFile(t.scorePath()).endsWith("\nzarn\t5\t6\t-1\t2\t3\n"));
+         }},
         {"TruncatedTile",
          [](Hostile& t) {
              t.writeFile(t.path("coral.bmp"),
@@ -153,7 +165,7 @@ std::vector<Case> Hostile::Cases() {
              for (const char* link : {"file", "script", "web"}) {
                  SCOPED_TRACE(link);
                  t.clickLink(b, link);
-                 EXPECT_EQ(b->source(), page);
+                 EXPECT_EQ(b->source().toString(), page.toString());
                  EXPECT_TRUE(b->toPlainText().startsWith("ZARN help"));
              }
              EXPECT_EQ(opener.opened, QList<QUrl>{QUrl("http://example.invalid/")});
