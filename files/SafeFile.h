@@ -3,8 +3,9 @@
 //
 // Reading is for the files the game did not write itself (the artwork, the tiles, the
 // settings file, the score file, the help page): whatever lies under the name, a FIFO,
-// a device, a link to one, a file of gigabytes, the call returns at once with all of the
-// file or none of it. Writing never puts a file in the place of anything but a file.
+// a device, a link to one, a file of gigabytes, the call returns at once, having read no
+// more than the caller's bound. Writing never puts a file in the place of anything but a
+// file.
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +14,7 @@ namespace zarn {
 
 struct ForeignFile {
     enum Outcome {
-        Read,    // bytes hold the whole file
+        Read,    // bytes hold the file (or its head, see ReadPart)
         Missing, // nothing to read under the name: no file, a dangling link, or a folder
         Refused, // something is there but is not read; why says what
     };
