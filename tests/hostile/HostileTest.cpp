@@ -156,7 +156,7 @@ std::vector<Case> Hostile::Cases() {
              static Opener opener;
              for (const char* scheme : {"file", "javascript", "http"})
                  QDesktopServices::setUrlHandler(scheme, &opener, "open");
-             t.trigger("Help");
+             t.trigger(&GameMenuActions::help);
              HelpWindow* help = t.window->helpWindow();
              const QUrl page = QUrl::fromLocalFile(t.path("help/zarn.htm"));
              help->setLocation(page);
@@ -197,12 +197,13 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     if (IsSkipped() || HasFatalFailure()) return;
     const QImage expected = referenceTable();
     start();
-    dealOrder(Order());
+    SetDealOrder(s(), Order());
+    window->layOutDeal();
     EXPECT_TRUE(table()->grab().toImage() == expected) << "the table as the built-in files draw it";
     window->showGameOver(false); // a blocked game: a loss counted, the settings saved
     window->showGameOver(false);
     if (c.check) c.check(*this);
-    trigger("Exit");
+    trigger(&GameMenuActions::exit);
     for (const char* name : c.told)
         EXPECT_EQ(std::count_if(rec.settingsNotices.begin(), rec.settingsNotices.end(),
                                 [name](const QString& n) { return n.contains(name); }),
