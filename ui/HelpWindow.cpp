@@ -1,6 +1,7 @@
 #include "ui/HelpWindow.h"
 
 #include "files/SafeFile.h"
+#include "game/Twips.h"
 #include "ui/ShellResources.h"
 
 #include <QCoreApplication>
@@ -122,7 +123,7 @@ HelpWindow::HelpWindow(QWidget* owner, float twipsPerPixel)
 }
 
 int HelpWindow::px(float twips) const {
-    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+    return Pixels(twips, twipsPerPixel_);
 }
 
 QPushButton* HelpWindow::makeButton(const char* text, float left, const QFont& font) {
