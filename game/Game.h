@@ -56,7 +56,11 @@ public:
     void PointerOverPicture(int picture);
     void PointerOverTable();
     void ShiftDraggedCards(float x, float y);
-    bool Dragging() const { return s_.MovingCards[0] > 0 && s_.DragCard != 0; }
+    // During automatic play MovingCards holds the gliding card and DragCard may still
+    // name the card of the last drop: that is no drag.
+    bool Dragging() const {
+        return s_.MovingCards[0] > 0 && s_.DragCard != 0 && !AutomaticPlayRunning();
+    }
     // The pile whose card or marker contains the point (strict edges), or 0.
     int PileAtPoint(float x, float y) const;
 

@@ -10,8 +10,9 @@ speed 4
 deal 2 3 4 5 6 7 8 9 10 34 11 12 13 20 21 33 32 31 30 29 28 27 22 23 24 25 26 1 19 18 17 16 15 14 35 36 37 38 39 41 42 43 44 45 46 40 47 48 49 50 51 52
 # The ace of hearts to the first empty foundation (17), the ace of diamonds to the next
 # (18), the ace of clubs to 19; each glides 4 x 4 - 2 = 14 steps onto the marker or
-# the card before it.
+# the card before it, letting the window system run before each step.
 dblclick 27
+print yields
 dblclick 28
 dblclick 29
 dblclick 30
@@ -49,3 +50,15 @@ dblclick 41
 print piles
 print homes
 print history
+# The smallest window follows column 8 alone: its top card, the queen of spades at
+# 8664, 4863, gives N(4863 + 3 x 1347) = 8904, though column 1 reaches lower; the width
+# follows foundation 20's top card at 8468.35: N(8468.35 + 1.5 x 979) = 9937.
+print minsize
+# The window is closed during the first glide step of the seven of hearts (fitting
+# foundation 17): the glide stops and the card stays on column 1; nothing moves and no
+# command runs afterwards.
+inject close
+dblclick 33
+undo
+dblclick 33
+print counts

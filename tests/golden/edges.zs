@@ -51,9 +51,13 @@ release
 print history
 print piles
 print homes
-# A press on the covered ace of clubs shows it on top (reveal picture 73) until the
-# button is released; the right button does the same.
+# A press on the covered ace of clubs shows it on top (reveal picture 73, in front of
+# every card) until the button is released, even if the pointer trembles onto the
+# revealed picture with the button down; the right button does the same.
 press 1 left 50 50
+print reveal
+print front
+dragto 495 3830
 print reveal
 release
 print reveal

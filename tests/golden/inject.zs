@@ -10,19 +10,26 @@ speed 3
 deal 26 12 41 13 1 2 3 4 5 22 6 7 8 9 10 21 11 14 15 16 17 18 19 20 23 24 28 27 25 29 30 31 32 33 34 35 36 37 38 39 40 42 43 44 45 46 47 48 49 52 50 51
 drag 51 13
 # The eight of diamonds double-clicked onto the nine: at the first of its 7 glide steps
-# every queued command runs. While it glides it is the lifted card and still stands in
-# column 2 only.
+# every queued command runs, and the pointer passes over the bare table, where it would
+# put back a drag (the queen just dropped is still the drag's card). While it glides it
+# is the lifted card and still stands in column 2 only.
 inject print moving
 inject undo
 inject reset
 inject size up
 inject deal 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49 50 51 52
 inject dblclick 27
+inject dragto 9000 9000
 inject rightclick 27
+inject press 27 left 10 10
 inject print piles
 dblclick 21
-# Both moves are recorded; the ace of hearts, double-clicked and right-clicked during
-# the glide, did not move.
+# Both moves are recorded; the ace of hearts, double-clicked, right-clicked and pressed
+# during the glide, did not move, and that press lifted nothing: with its button still
+# down, a right-button press on the covered ace of spades shows it.
+press 40 right 50 50
+print reveal
+release
 print piles
 print history
 print moving

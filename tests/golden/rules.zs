@@ -13,6 +13,8 @@ rightclick 28
 rightclick 29
 rightclick 30
 print counts
+# A card on a foundation cannot be lifted: the four of hearts stays on 17.
+drag 30 13
 # The five of hearts: on the six of hearts yes, on the six of diamonds no, on the
 # four of hearts on foundation 17 yes, on an empty foundation no; an empty cell takes
 # it, an occupied one does not.

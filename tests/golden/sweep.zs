@@ -16,8 +16,10 @@ print counts
 # once: the two of clubs does not fit yet, the aces of clubs and diamonds go to
 # foundations 17 and 18. Pass 2: the two and three of clubs, the two of diamonds, each
 # uncovered or fitting only now. Pass 3: the four of clubs. Pass 4 finds nothing and
-# the sweep ends. Every send glides (2 x 2 - 2 = 2 steps) and empties the history.
+# the sweep ends. Every send glides (2 x 2 - 2 = 2 steps) and empties the history. The
+# window system runs before each pass and each glide step: 4 + 6 x 2 times.
 drag 47 14
+print yields
 print counts
 print piles
 print history

@@ -53,6 +53,7 @@ public:
 
     // GameHost
     void processEvents() override {
+        ++yields_;
         std::deque<std::vector<std::string>> queued;
         queued.swap(injected_);
         for (auto& command : queued) Execute(command);
@@ -164,6 +165,11 @@ private:
             Expect(w, 2);
             if (w[1] != "yes" && w[1] != "no") throw ScriptError("answer yes or answer no");
             answerYes_ = w[1] == "yes";
+        } else if (c == "close") {
+            // The window is closed: automatic play stops at its next step, and nothing
+            // moves any more.
+            Expect(w, 1);
+            game_.Abandon();
         } else if (c == "inject") {
             if (w.size() < 2) throw ScriptError("inject needs a command");
             if (w[1] == "inject") throw ScriptError("inject cannot inject itself");
@@ -269,6 +275,12 @@ private:
             for (int p : surface_.drawingOrder())
                 if (p >= 1 && p <= 52) out_ << " " << p;
             out_ << "\n";
+        } else if (what == "front") {
+            out_ << "front " << surface_.drawingOrder().back() << "\n";
+        } else if (what == "yields") {
+            // The times the game let the window system run since the last such line.
+            out_ << "yields " << yields_ << "\n";
+            yields_ = 0;
         } else if (what == "reveal") {
             out_ << "reveal";
             for (int r = RevealFirst; r <= 76; ++r)
@@ -318,6 +330,7 @@ private:
     bool answerYes_ = true;
     bool sizeCommands_ = true;
     bool ended_ = false;
+    long yields_ = 0;
     float pointerX_ = 0, pointerY_ = 0;
     HeldButtons held_ = 0;
     MouseButton button_ = MouseButton::Left;
