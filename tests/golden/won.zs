@@ -14,3 +14,11 @@ print history
 deal 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49 50 51 52
 print status
 print counts
+# With AutoMove still on, the ace of spades (on column 6) sent home with the right
+# button glides (3 x 3 - 2 = 7 steps; an undo that comes meanwhile is ignored) onto
+# foundation 17, and nothing follows: no sweep takes the ace to four of clubs home from
+# the cells, and no end check.
+speed 3
+inject undo
+rightclick 40
+print counts
