@@ -8,52 +8,54 @@
 namespace zarn {
 
 void Game::SendToFoundation(int card) {
-    AutomaticPlay running(*this);
-    s_.MoveStatus = No;
-    int pile = 0, target = 0;
-    for (int p = 17; p <= 20 && pile == 0; ++p) {
-        const int t = TopCard(s_, p);
-        if (FoundationTakes(s_, t, card)) {
-            pile = p;
-            target = t;
+    Automatically([&] {
+        s_.MoveStatus = No;
+        int pile = 0, target = 0;
+        for (int p = 17; p <= 20 && pile == 0; ++p) {
+            const int t = TopCard(s_, p);
+            if (FoundationTakes(s_, t, card)) {
+                pile = p;
+                target = t;
+            }
         }
-    }
-    if (pile == 0 || card > 52) return;
-    s_.MoveStatus = Yes;
-    HoldSingle(s_, card);
-    GlideCard(card, target);
-    if (ended_) return;
-    RecordMove(s_.PileOf[card], pile);
-    PlaceOnFoundation(card, pile);
-    s_.Busy = No;
+        if (pile == 0 || card > 52) return;
+        s_.MoveStatus = Yes;
+        HoldSingle(s_, card);
+        GlideCard(card, target);
+        if (ended_) return;
+        RecordMove(s_.PileOf[card], pile);
+        PlaceOnFoundation(card, pile);
+        s_.Busy = No;
+    });
 }
 
 void Game::DoubleClick(int picture) {
-    if (s_.Busy == Yes || AutomaticPlayRunning() || ended_ || picture > 72 || picture < 1) return;
+    if (AutomaticPlayRunning() || ended_ || picture > 72 || picture < 1) return;
     if (!IsTopCard(picture)) return;
-    AutomaticPlay running(*this);
-    HoldSingle(s_, picture);
-    const int own = s_.PileOf[picture];
-    int destination = 0;
-    for (int p = 17; p <= 20 && destination == 0; ++p) {
-        TestMove(s_, picture, p);
-        if (s_.MoveStatus == Yes) destination = p;
-    }
-    for (int p = 1; p <= 8 && destination == 0; ++p) {
-        if (p == own) continue;
-        TestMove(s_, picture, p);
-        if (s_.MoveStatus == Yes) destination = p;
-    }
-    if (destination == 0) {
-        SnapBack();
-        return;
-    }
-    GlideCard(picture, TopCard(s_, destination));
-    if (ended_) return;
-    RecordMove(s_.PileOf[picture], destination);
-    MoveCards(picture, destination);
-    host_.setSizeCommandsEnabled(false);
-    AfterMove();
+    Automatically([&] {
+        HoldSingle(s_, picture);
+        const int own = s_.PileOf[picture];
+        int destination = 0;
+        for (int p = 17; p <= 20 && destination == 0; ++p) {
+            TestMove(s_, picture, p);
+            if (s_.MoveStatus == Yes) destination = p;
+        }
+        for (int p = 1; p <= 8 && destination == 0; ++p) {
+            if (p == own) continue;
+            TestMove(s_, picture, p);
+            if (s_.MoveStatus == Yes) destination = p;
+        }
+        if (destination == 0) {
+            SnapBack();
+            return;
+        }
+        GlideCard(picture, TopCard(s_, destination));
+        if (ended_) return;
+        RecordMove(s_.PileOf[picture], destination);
+        MoveCards(picture, destination);
+        host_.setSizeCommandsEnabled(false);
+        AfterMove();
+    });
 }
 
 void Game::CheckGameEnd() {
@@ -75,19 +77,21 @@ void Game::CheckGameEnd() {
 }
 
 void Game::AfterMove() {
-    AutomaticPlay running(*this);
-    CheckGameEnd();
-    if (s_.MoveStatus != Yes) {
-        ShowGameOver();
-        return;
-    }
-    if (s_.AutoMove == Yes) AutoSweep();
+    Automatically([&] {
+        CheckGameEnd();
+        if (s_.MoveStatus != Yes) {
+            ShowGameOver();
+            return;
+        }
+        if (s_.AutoMove == Yes) AutoSweep();
+    });
 }
 
+// A table command chosen meanwhile stops the sweep before its next card.
 void Game::AutoSweep() {
-    for (;;) {
+    while (!ended_ && !StopRequested()) {
         host_.processEvents();
-        if (ended_) return;
+        if (ended_ || StopRequested()) return;
         int moved = 0;
         for (int p = 1; p <= 16; ++p) {
             SendToFoundation(TopCard(s_, p));
@@ -98,13 +102,17 @@ void Game::AutoSweep() {
                 ShowGameOver();
                 return;
             }
+            if (StopRequested()) return;
         }
         if (moved == 0) return;
     }
 }
 
+// The end of the game overrides the table commands chosen during its last move.
 void Game::ShowGameOver() {
-    if (host_.showGameOver(s_.MoveStatus == 99))
+    const bool another = host_.showGameOver(s_.MoveStatus == 99);
+    waitingCommands_.clear();
+    if (another)
         NewGame();
     else
         Abandon();

@@ -25,10 +25,26 @@ void Game::NewGame() {
     host_.layOutDeal();
 }
 
-bool Game::RunTableCommand(const std::function<void()>& command) {
-    if (AutomaticPlayRunning() || ended_) return false;
+bool Game::RunTableCommand(std::function<void()> command) {
+    if (ended_) return false;
+    if (AutomaticPlayRunning()) {
+        waitingCommands_.push_back(std::move(command));
+        return false;
+    }
     command();
     return true;
+}
+
+void Game::Automatically(const std::function<void()>& play) {
+    {
+        AutomaticPlay running(*this);
+        play();
+    }
+    if (automaticPlay_ > 0) return;
+    std::vector<std::function<void()>> commands;
+    commands.swap(waitingCommands_);
+    for (const auto& command : commands)
+        if (!ended_) command();
 }
 
 bool Game::IsTopCard(int card) const {

@@ -8,6 +8,7 @@
 #include "game/Shuffle.h"
 
 #include <functional>
+#include <vector>
 
 namespace zarn {
 
@@ -65,9 +66,13 @@ public:
     int PileAtPoint(float x, float y) const;
 
     // Commands that lay the table out again or change the piles ("Deal Again",
-    // "Reset Positions", the card-size commands, "Undo Last Move") run only while no
-    // automatic play is under way; otherwise they are ignored. Returns whether it ran.
-    bool RunTableCommand(const std::function<void()>& command);
+    // "Reset Positions", the card-size commands, "Undo Last Move"). One chosen while
+    // cards glide on their own ends the automatic play first: the gliding card finishes
+    // its move at once (placed, recorded and counted as if its glide had run out), the
+    // sweep stops before its next card, and the command runs as soon as the automatic
+    // play has returned. When that last move wins or blocks the game, the game-over
+    // question comes instead and the command is dropped. Returns whether it ran at once.
+    bool RunTableCommand(std::function<void()> command);
     bool AutomaticPlayRunning() const { return automaticPlay_ > 0 || s_.Busy == Yes; }
 
     // The player answered No to "another game ?", or the application is closing:
@@ -76,6 +81,11 @@ public:
     bool Ended() const { return ended_; }
 
 private:
+    // Runs a stretch of automatic play; the table commands chosen meanwhile run when
+    // the outermost stretch has returned.
+    void Automatically(const std::function<void()>& play);
+    // A table command waits: the glide and the sweep stop at their next step.
+    bool StopRequested() const { return !waitingCommands_.empty(); }
     void AutoSweep();
     void ShowGameOver();
     bool IsTopCard(int card) const;
@@ -103,6 +113,7 @@ private:
     GameHost& host_;
     RandomSource random_;
     int automaticPlay_ = 0;
+    std::vector<std::function<void()>> waitingCommands_;
     bool ended_ = false;
 };
 

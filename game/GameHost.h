@@ -7,13 +7,17 @@ namespace zarn {
 class GameHost {
 public:
     virtual ~GameHost() = default;
-    // Let the window system handle pending events (called at every glide step).
+    // Let the window system handle pending events: before every step of a glide and at
+    // the start of every pass of the sweep. The window paces the glide's steps here.
     virtual void processEvents() = 0;
     // The game is over (won or blocked): report it, save the settings and ask
     // "another game ?". Returns true for Yes. On No the application ends.
     virtual bool showGameOver(bool won) = 0;
     // Enable or disable "Increase Card Size" and "Decrease Card Size".
     virtual void setSizeCommandsEnabled(bool enabled) = 0;
+    // Whether they are enabled now: a size change chosen during automatic play runs
+    // only if no move of the deal has been made by then.
+    virtual bool sizeCommandsEnabled() const { return true; }
     // Lay the deal of Deck out on the table (TableCommands::LayOut does it).
     virtual void layOutDeal() = 0;
     // The table was laid out anew: fit the window, the panels and the card size to it.

@@ -103,21 +103,27 @@ void Game::SnapBack() {
     s_.GrabX = s_.GrabY = 0;
 }
 
+// A table command chosen during the glide ends it at once: the caller then places the
+// card where the glide would have taken it.
 void Game::GlideCard(int card, int target) {
-    s_.Busy = Yes;
-    const double x0 = s_.CardHomeX[card], y0 = s_.CardHomeY[card];
-    const double x1 = s_.CardHomeX[target], y1 = s_.CardHomeY[target];
-    const int steps = s_.Speed;
-    surface_.bringToFront(card);
-    host_.glideStarted(card, target, steps > 2 ? steps - 2 : 0);
-    if (steps > 2) {
-        const double dx = (x1 - x0) / steps, dy = (y1 - y0) / steps;
-        for (int i = 2; i <= steps - 1 && !ended_; ++i) {
-            host_.processEvents();
-            surface_.move(card, static_cast<float>(x0 + i * dx), static_cast<float>(y0 + i * dy));
+    Automatically([&] {
+        s_.Busy = Yes;
+        const double x0 = s_.CardHomeX[card], y0 = s_.CardHomeY[card];
+        const double x1 = s_.CardHomeX[target], y1 = s_.CardHomeY[target];
+        const int steps = s_.Speed;
+        surface_.bringToFront(card);
+        host_.glideStarted(card, target, steps > 2 ? steps - 2 : 0);
+        if (steps > 2) {
+            const double dx = (x1 - x0) / steps, dy = (y1 - y0) / steps;
+            for (int i = 2; i <= steps - 1; ++i) {
+                host_.processEvents();
+                if (ended_ || StopRequested()) break;
+                surface_.move(card, static_cast<float>(x0 + i * dx),
+                              static_cast<float>(y0 + i * dy));
+            }
         }
-    }
-    s_.Busy = No;
+        s_.Busy = No;
+    });
 }
 
 } // namespace zarn

@@ -22,8 +22,10 @@ void Game::Press(int picture, MouseButton button, float x, float y) {
     }
     if (button == MouseButton::Right) {
         if (!top) return;
-        SendToFoundation(picture);
-        if (s_.MoveStatus == Yes) host_.setSizeCommandsEnabled(false);
+        Automatically([&] {
+            SendToFoundation(picture);
+            if (s_.MoveStatus == Yes) host_.setSizeCommandsEnabled(false);
+        });
         return;
     }
     s_.GrabX = x;

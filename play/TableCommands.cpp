@@ -15,8 +15,9 @@ bool TableCommands::UndoLastMove() {
     return game_.RunTableCommand([this] { game_.UndoLastMove(); });
 }
 
+// The commands are kept by value: one chosen during automatic play runs later.
 template <class Shuffle> bool TableCommands::NewDeal(Shuffle shuffle) {
-    return game_.RunTableCommand([&] {
+    return game_.RunTableCommand([this, shuffle] {
         host_.dealAbandoned();
         shuffle();
         host_.layOutDeal();
@@ -29,7 +30,7 @@ bool TableCommands::DealAgain() {
 }
 
 bool TableCommands::Deal(const std::array<i16, 52>& order) {
-    return NewDeal([&] { SetDealOrder(game_.state(), order); });
+    return NewDeal([this, order] { SetDealOrder(game_.state(), order); });
 }
 
 bool TableCommands::ResetPositions() {
@@ -42,6 +43,7 @@ bool TableCommands::ResetPositions() {
 
 bool TableCommands::ChangeCardSize(bool larger) {
     return game_.RunTableCommand([this, larger] {
+        if (!host_.sizeCommandsEnabled()) return;
         GameState& s = game_.state();
         for (int i = 1; i < PictureCount; ++i) game_.surface().setVisible(i, false);
         ApplyCardScale(s, larger ? IncreasedScale(s.SizeScale) : DecreasedScale(s.SizeScale),

@@ -1,7 +1,7 @@
 #pragma once
 // The Game menu's commands that lay the table out again or change the piles, for the
 // window and the script driver alike. Each obeys the game's one rule for commands
-// during automatic play (Game::RunTableCommand) and returns whether it ran.
+// during automatic play (Game::RunTableCommand) and returns whether it ran at once.
 
 #include "game/Game.h"
 

@@ -65,6 +65,10 @@ MainWindow::MainWindow(MainWindowOptions options)
     table_->setPointer(pointer_.get());
     pointer_->onTableRightPress = [this] { nextBackground(); };
     pointer_->onDragging = [this](bool dragging) {
+        std::vector<int> lifted;
+        for (int i = 1; dragging && i <= state().MovingCards[0]; ++i)
+            lifted.push_back(state().MovingCards[i]);
+        table_->setLifted(lifted);
         if (!dragging) {
             table_->unsetCursor();
             return;
@@ -158,8 +162,14 @@ void MainWindow::nextBackground() {
     applyBackground();
 }
 
+// Every yield of the engine; those of a glide wait for their step's moment first.
 void MainWindow::processEvents() {
+    pacer_.beforeStep();
     QCoreApplication::processEvents();
+}
+
+void MainWindow::glideStarted(int, int, int steps) {
+    if (options_.pacedGlides) pacer_.start(steps);
 }
 
 bool MainWindow::showGameOver(bool won) {
@@ -176,6 +186,10 @@ bool MainWindow::showGameOver(bool won) {
 void MainWindow::setSizeCommandsEnabled(bool enabled) {
     actions_.increaseSize->setEnabled(enabled);
     actions_.decreaseSize->setEnabled(enabled);
+}
+
+bool MainWindow::sizeCommandsEnabled() const {
+    return actions_.increaseSize->isEnabled();
 }
 
 void MainWindow::layOutDeal() {

@@ -10,6 +10,7 @@
 #include "play/TablePointer.h"
 #include "settings/SettingsFile.h"
 #include "table/Pictures/CardPictures.h"
+#include "ui/GlidePacer.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -43,6 +44,9 @@ struct MainWindowOptions {
     std::function<void()> endProgram;
     // A fixed shuffle sequence instead of one seeded from the system.
     std::optional<std::uint64_t> seed;
+    // Glide steps paced in real time, as the player sees them (off: a glide runs as
+    // fast as its steps go, for tests).
+    bool pacedGlides = true;
 };
 
 // The Game menu's commands.
@@ -80,10 +84,12 @@ public:
     void processEvents() override;
     bool showGameOver(bool won) override;
     void setSizeCommandsEnabled(bool enabled) override;
+    bool sizeCommandsEnabled() const override;
     void layOutDeal() override;
     void showLayout() override;
     void cardSizeChanged() override;
     void dealAbandoned() override;
+    void glideStarted(int card, int target, int steps) override;
 
     // The menu commands that do not change the table.
     void showScores();
@@ -129,6 +135,7 @@ private:
     std::unique_ptr<TablePointer> pointer_;
     std::unique_ptr<TableCommands> commands_;
     GameMenuActions actions_;
+    GlidePacer pacer_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
     // The outer size the last layout asked for, and the frame known at that time: the

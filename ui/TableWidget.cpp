@@ -39,12 +39,67 @@ float Twips(double pixels, float twipsPerPixel) {
 
 } // namespace
 
+template <class Wanted>
+void TableWidget::paintPictures(QPainter& painter, const QRegion& region, Wanted wanted) {
+    auto draw = [&](int i) {
+        if (!wanted(i) || !pictures_.isVisible(i) || images_[i].isNull()) return;
+        const QRect r = pixelRect(i);
+        if (region.intersects(r)) painter.drawImage(r.topLeft(), images_[i]);
+    };
+    for (int m = MarkerFirst; m <= MarkerLast; ++m) draw(m);
+    for (int i : pictures_.drawingOrder()) draw(i);
+}
+
+// A transparent child as large as the table, which the mouse passes through. Qt paints
+// it over whatever part of the table it repaints; while no card is lifted it paints
+// nothing.
+class TableWidget::LiftLayer : public QWidget {
+public:
+    explicit LiftLayer(TableWidget* table) : QWidget(table), table_(table) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        const auto& lifted = table_->lifted_;
+        if (std::find(lifted.begin(), lifted.end(), true) == lifted.end()) return;
+        QPainter painter(this);
+        table_->paintPictures(painter, event->region(), [&](int i) { return lifted[i]; });
+    }
+
+private:
+    TableWidget* table_;
+};
+
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Table"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     flushTimer_.setSingleShot(true);
     connect(&flushTimer_, &QTimer::timeout, this, &TableWidget::flushPending);
+    liftLayer_ = new LiftLayer(this);
+}
+
+void TableWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    liftLayer_->setGeometry(rect());
+}
+
+void TableWidget::setLifted(const std::vector<int>& pictures) {
+    for (int i = 0; i < PictureCount; ++i)
+        if (lifted_[i]) dirty(pixelRect(i));
+    lifted_.fill(false);
+    for (int i : pictures) {
+        lifted_[i] = true;
+        dirty(pixelRect(i));
+    }
+    // The panels are raised when they are shown; the layer goes above them again.
+    const QObjectList& stack = children();
+    const auto top = std::find_if(stack.rbegin(), stack.rend(),
+                                  [](const QObject* o) { return o->isWidgetType(); });
+    if (!pictures.empty() && top != stack.rend() && *top != liftLayer_) liftLayer_->raise();
 }
 
 void TableWidget::setCardSize(float widthTwips, float heightTwips) {
@@ -132,14 +187,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                         cornerRect_.size() / twipsPerPixel_);
         PaintTableFrame(painter, px, TableFrameLine(cardWidth_, twipsPerPixel_), Qt::transparent);
     }
-    const QRegion& region = event->region();
-    auto draw = [&](int i) {
-        if (!pictures_.isVisible(i) || images_[i].isNull()) return;
-        const QRect r = pixelRect(i);
-        if (region.intersects(r)) painter.drawImage(r.topLeft(), images_[i]);
-    };
-    for (int m = MarkerFirst; m <= MarkerLast; ++m) draw(m);
-    for (int i : pictures_.drawingOrder()) draw(i);
+    paintPictures(painter, event->region(), [this](int i) { return !lifted_[i]; });
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,9 @@
 // engine's picture surface (positions in twips, converted with TwipsPerPixelX, kept in
 // a PictureTable) and hands the mouse, in twips, to the pointer routing.
 //
+// The cards lifted by a drag are painted by a layer above the panels that lie on the
+// table (the speed bar, the score table), so a dragged card passes over them.
+//
 // A picture's move repaints only the rectangles it left and entered. While cards glide
 // those repaints are gathered and shown about once per screen frame: a glide step then
 // costs next to nothing, and the last position of every glide is always painted.
@@ -19,6 +22,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
+
+class QPainter;
 
 namespace zarn {
 
@@ -49,6 +55,9 @@ public:
     // The frame round the foundations, twips.
     void setCornerRect(const QRectF& rectTwips);
 
+    // The pictures a drag has lifted (none: an empty list).
+    void setLifted(const std::vector<int>& pictures);
+
     // Paints everything that is waiting to be shown now.
     void flushPending();
     // The pixel rectangle picture i covers now.
@@ -62,9 +71,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    class LiftLayer;
     void dirty(const QRect& rect);
+    // Paints the pictures of the drawing order that pass `wanted` and meet `region`.
+    template <class Wanted>
+    void paintPictures(QPainter& painter, const QRegion& region, Wanted wanted);
 
     PictureTable pictures_;
     std::array<QImage, 77> images_{};
@@ -73,6 +87,8 @@ private:
     float cardWidth_ = 0, cardHeight_ = 0;
     float twipsPerPixel_ = 15;
     TablePointer* pointer_ = nullptr;
+    std::array<bool, 77> lifted_{};
+    QWidget* liftLayer_ = nullptr;
 
     QRegion pending_;
     QElapsedTimer sinceFlush_;

@@ -24,14 +24,17 @@ inline void WriteSettings(const QTemporaryDir& dir, const QByteArray& settings) 
     if (file.open(QIODevice::WriteOnly)) file.write(settings);
 }
 
-// Game-over questions are answered Yes; the way out does nothing.
+// Game-over questions are answered Yes; the way out does nothing. Glides run as fast as
+// their steps go unless they are paced as the player sees them.
 struct BenchWindow {
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> window;
 
-    explicit BenchWindow(const QByteArray& settings = DefaultSettings, std::uint64_t seed = 5) {
+    explicit BenchWindow(const QByteArray& settings = DefaultSettings, std::uint64_t seed = 5,
+                         bool pacedGlides = false) {
         WriteSettings(dir, settings);
         MainWindowOptions o;
+        o.pacedGlides = pacedGlides;
         o.progDir = dir.path();
         o.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
         o.seed = seed;

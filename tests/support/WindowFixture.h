@@ -34,6 +34,7 @@ public:
     QTemporaryDir dir;
     WindowRecorders rec;
     std::unique_ptr<MainWindow> window;
+    bool pacedGlides = false; // glides at the pace the player sees, or at once
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString settingsPath() const { return path("zarn.pro"); }
@@ -56,6 +57,7 @@ public:
         o.progDir = dir.path();
         o.scoreFile = scorePath();
         o.seed = seed;
+        o.pacedGlides = pacedGlides;
         o.settingsNotice = [this](SettingsNotice, const QString& text) {
             rec.settingsNotices.push_back(text);
         };

@@ -3,9 +3,11 @@
 #include "WindowTest.h"
 #include "ui/HelpWindow.h"
 
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <memory>
 
 namespace zarn::test {
 namespace {
@@ -89,26 +91,6 @@ TEST_F(Menu, EveryCommandDoesWhatItSays) {
     EXPECT_EQ(rec.endProgramCalls, 1);
 }
 
-TEST_F(Menu, CommandsThatChangeTheTableAreIgnoredWhileCardsGlideOnTheirOwn) {
-    start();
-    window->speedFrame()->setValue(20); // 400 steps: the commands come in between
-    arrange(OneMoveAvailable());
-    const auto deck = s().SavedDeck;
-    const float scale = s().SizeScale;
-    QTimer::singleShot(0, [this] {
-        for (auto a : {&GameMenuActions::dealAgain, &GameMenuActions::resetPositions,
-                       &GameMenuActions::undo, &GameMenuActions::increaseSize})
-            trigger(a);
-    });
-    const QPointF at = QPointF(grabPoint(D1)) * table()->twipsPerPixel();
-    window->pointer().DoubleClick(float(at.x()), float(at.y()));
-    EXPECT_EQ(cards(17), std::vector<int>{D1});
-    EXPECT_EQ(s().SavedDeck, deck);
-    EXPECT_EQ(s().SizeScale, scale);
-    EXPECT_EQ(storedScores().Lost, 0);
-    expectWhole();
-}
-
 // Three suits home and the spades up to the queen: the king of spades in a cell wins.
 PileCards OneMoveFromWinning() {
     PileCards p;
@@ -129,6 +111,106 @@ PileCards OneMoveFromBlocked() {
     for (int i = 0; i < 7; ++i) p[1 + i] = {tops[i]};
     p[8] = {Card(3, 'S'), Card(6, 'S')};
     return p;
+}
+
+// Chooses `command` at the `yield`-th yield to the window system from now, noting the
+// clubs then home; `late` is set by any yield after it.
+void ChooseAtYield(Menu* t, QAction* GameMenuActions::*command, int yield, int* home,
+                   std::shared_ptr<bool> late) {
+    QTimer::singleShot(0, [=] {
+        if (yield > 1) return ChooseAtYield(t, command, yield - 1, home, late);
+        *home = t->s().PileCount[17];
+        t->trigger(command);
+        QTimer::singleShot(0, [late] { *late = true; });
+    });
+}
+
+// The ace to eight of clubs on top of the columns, nine to king in the cells: one pass
+// of the sweep sends them one after the other.
+PileCards ClubsOnTop() {
+    PileCards p;
+    for (int r = 1; r <= 13; ++r) p[r <= 8 ? r : r + 1].push_back(Card(r, 'C'));
+    return p;
+}
+
+// A command chosen while cards glide on their own: the gliding card lands and is
+// recorded, the automatic play ends at once, then the command runs, unless that last
+// move ended the game.
+TEST_F(Menu, ATableCommandDuringAutomaticPlayEndsItFirstThenRuns) {
+    struct Row {
+        PileCards piles;
+        int card, yield; // double-clicked; the command chosen at this yield
+        QAction* GameMenuActions::*command;
+        int clubsHome; // when it is chosen
+    };
+    const Row rows[] = {
+        // The third club of the sweep glides: it lands, the sweep stops, a new deal.
+        {ClubsOnTop(), Card(1, 'C'), 19, &GameMenuActions::dealAgain, 2},
+        // The nine lands on the ten and is recorded: undo takes it back; no sweep.
+        {OneMoveAvailable(), H9, 3, &GameMenuActions::undo, 0},
+        // The last card lands and wins: the question, and no second deal.
+        {OneMoveFromWinning(), Card(13, 'S'), 3, &GameMenuActions::dealAgain, 13}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.clubsHome);
+        rec = {};
+        QFile::remove(scorePath());
+        start();
+        window->speedFrame()->setValue(3); // 9 steps: 7 yields a glide
+        arrange(row.piles);
+        const PileCards before = allPiles();
+        auto late = std::make_shared<bool>(false);
+        int home = -1;
+        ChooseAtYield(this, row.command, row.yield, &home, late);
+        QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(row.card));
+        EXPECT_FALSE(*late) << "the automatic play ended at once";
+        EXPECT_EQ(home, row.clubsHome);
+        const bool won = row.clubsHome == 13, dealt = row.command == &GameMenuActions::dealAgain;
+        EXPECT_EQ(rec.gameOverTitles.size(), won ? 1u : 0u);
+        EXPECT_EQ(storedScores().Won, won ? 1 : 0);
+        EXPECT_EQ(storedScores().Lost, dealt && !won ? 1 : 0);
+        EXPECT_TRUE(dealt || allPiles() == before) << "undo took the finished move back";
+        expectWhole();
+    }
+}
+
+// At the window's pace every step of a glide is taken, at its own position, and the
+// glide lasts as long as its steps (their moments fall due in batches of 2 ms).
+TEST_F(Menu, APacedGlideTakesEveryStepInItsTime) {
+    pacedGlides = true;
+    start();
+    window->speedFrame()->setValue(30); // 900 steps of 55 µs
+    arrange(OneMoveAvailable());
+    const double x0 = s().CardHomeX[D1], x1 = s().CardHomeX[MarkerOf(17)];
+    std::vector<float> seen; // the ace's Left at each yield of its glide
+    std::function<void()> watch = [&] {
+        if (s().Busy != Yes) return;
+        seen.push_back(table()->left(D1));
+        QTimer::singleShot(0, watch);
+    };
+    QTimer::singleShot(0, watch);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(D1));
+    EXPECT_GE(clock.nsecsElapsed(), 900 * 55'000 - 2'000'000);
+    ASSERT_EQ(seen.size(), 898u);
+    for (int i = 2; i < 898; ++i) ASSERT_EQ(seen[i - 1], float(x0 + i * ((x1 - x0) / 900))) << i;
+    EXPECT_EQ(cards(17), std::vector<int>{D1});
+}
+
+// The score panel lies on the table; a card dragged over it is drawn above it.
+TEST_F(Menu, ADraggedCardPassesAboveTheOpenScorePanel) {
+    start();
+    trigger(&GameMenuActions::showScores);
+    const int card = TopCard(s(), 1);
+    const QRect home = table()->pixelRect(card), panel = window->scoreTable()->geometry();
+    const QImage face = table()->grab(home).toImage();
+    const QPoint from = grabPoint(card), to = from + panel.center() - home.center();
+    QTest::mousePress(table(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(table(), to);
+    const QRect now = table()->pixelRect(card), inner = now.adjusted(8, 8, -8, -8);
+    ASSERT_TRUE(panel.contains(inner));
+    EXPECT_EQ(table()->grab(inner).toImage(), face.copy(inner.translated(-now.topLeft())));
+    QTest::mouseRelease(table(), Qt::LeftButton, Qt::NoModifier, to);
 }
 
 TEST_F(Menu, AGameWonOrBlockedIsReportedSavedAndAnswered) {

@@ -9,8 +9,8 @@
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
 
+#include <cctype>
 #include <charconv>
-#include <deque>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -52,11 +52,19 @@ public:
     }
 
     // GameHost
+    // Runs the injected commands whose yield has come, in the order they were given.
     void processEvents() override {
         ++yields_;
-        std::deque<std::vector<std::string>> queued;
-        queued.swap(injected_);
-        for (auto& command : queued) Execute(command);
+        std::vector<std::vector<std::string>> due;
+        for (auto it = injected_.begin(); it != injected_.end();) {
+            if (--it->first > 0) {
+                ++it;
+                continue;
+            }
+            due.push_back(std::move(it->second));
+            it = injected_.erase(it);
+        }
+        for (auto& command : due) Execute(command);
     }
     bool showGameOver(bool won) override {
         out_ << "gameover " << (won ? "won" : "blocked") << "\n";
@@ -70,6 +78,7 @@ public:
         sizeCommands_ = enabled;
         out_ << "sizecommands " << (enabled ? "on" : "off") << "\n";
     }
+    bool sizeCommandsEnabled() const override { return sizeCommands_; }
     void layOutDeal() override { commands_.LayOut(); }
     void glideStarted(int card, int target, int steps) override {
         out_ << "glide " << card << " " << target << " " << steps << "\n";
@@ -171,9 +180,20 @@ private:
             Expect(w, 1);
             game_.Abandon();
         } else if (c == "inject") {
-            if (w.size() < 2) throw ScriptError("inject needs a command");
-            if (w[1] == "inject") throw ScriptError("inject cannot inject itself");
-            injected_.emplace_back(w.begin() + 1, w.end());
+            // inject [N] COMMAND: COMMAND runs at the N-th yield from now (the next one
+            // by default), during a glide or at the start of a pass of the sweep.
+            size_t first = 1;
+            int yields = 1;
+            if (w.size() > 1 && !w[1].empty() &&
+                std::isdigit(static_cast<unsigned char>(w[1][0]))) {
+                yields = Number<int>(w[1]);
+                if (yields < 1) throw ScriptError("inject counts yields from 1");
+                first = 2;
+            }
+            if (w.size() <= first) throw ScriptError("inject needs a command");
+            if (w[first] == "inject") throw ScriptError("inject cannot inject itself");
+            injected_.emplace_back(yields,
+                                   std::vector<std::string>(w.begin() + long(first), w.end()));
         } else if (c == "print") {
             Expect(w, 2);
             Print(w[1]);
@@ -183,9 +203,10 @@ private:
         if (ended_) throw ScriptEnded{};
     }
 
-    // The commands that change the table obey the game's rule for automatic play.
+    // The commands that change the table obey the game's rule for automatic play: one
+    // that comes while cards glide on their own waits until the automatic play stops.
     void TableCommand(const std::vector<std::string>& w, bool ran) {
-        if (!ran) out_ << "ignored " << w[0] << "\n";
+        if (!ran) out_ << "deferred " << w[0] << "\n";
     }
 
     // The middle of the part of a picture that shows: a card covered by the next card
@@ -326,7 +347,7 @@ private:
     Game game_;
     TablePointer pointer_;
     TableCommands commands_;
-    std::deque<std::vector<std::string>> injected_;
+    std::vector<std::pair<int, std::vector<std::string>>> injected_; // yields to go, command
     bool answerYes_ = true;
     bool sizeCommands_ = true;
     bool ended_ = false;
