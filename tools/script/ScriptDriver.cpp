@@ -204,9 +204,10 @@ private:
     }
 
     // The commands that change the table obey the game's rule for automatic play: one
-    // that comes while cards glide on their own waits until the automatic play stops.
+    // that comes while cards glide on their own waits until the automatic play stops;
+    // once the window is closed none runs.
     void TableCommand(const std::vector<std::string>& w, bool ran) {
-        if (!ran) out_ << "deferred " << w[0] << "\n";
+        if (!ran) out_ << (game_.Ended() ? "ignored " : "deferred ") << w[0] << "\n";
     }
 
     // The middle of the part of a picture that shows: a card covered by the next card
