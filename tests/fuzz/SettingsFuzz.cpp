@@ -14,8 +14,7 @@ namespace {
 using fuzz::Require;
 
 void RequireInRange(const Settings& s) {
-    Require(s.SizeScale >= MinScale && s.SizeScale <= MaxScale,
-            "card-size factor within 0.4..2");
+    Require(s.SizeScale >= MinScale && s.SizeScale <= MaxScale, "card-size factor within 0.4..2");
     Require(s.SpeedValue >= MinSpeedValue && s.SpeedValue <= MaxSpeedValue,
             "speed bar within 1..100");
     Require(s.BackgroundIndex >= 0 && s.BackgroundIndex <= MaxBackgroundIndex,

@@ -1,0 +1,108 @@
+// The about box and the help window as the player uses them.
+#include "ui/AboutBox.h"
+#include "ui/HelpWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zarn {
+namespace {
+
+using Act = std::function<void(AboutBox&)>;
+
+TEST(AboutBox, ShowsTheCreditAndVersionAndClosesOnAnyUseOfItsText) {
+    const std::tuple<Act, int, QString> cases[] = {
+        {[](AboutBox& b) { QTest::mousePress(b.aboutText()->viewport(), Qt::RightButton); },
+         QDialog::Rejected, ""},
+        {[](AboutBox& b) { // moving the cursor changes nothing, the first letter does
+             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_A})
+                 if (b.isVisible()) QTest::keyClick(b.aboutText(), key);
+         },
+         QDialog::Rejected, "a"},
+        {[](AboutBox& b) { QTest::mouseClick(b.okButton(), Qt::LeftButton); }, QDialog::Accepted,
+         ""},
+    };
+    for (const auto& [act, result, typed] : cases) {
+        AboutBox box(nullptr, 15);
+        QTimer::singleShot(0, &box, [&] {
+            act(box);
+            if (box.isVisible()) QTimer::singleShot(1000, &box, [&] { box.done(-1); });
+        });
+        EXPECT_EQ(box.exec(), result) << typed.toStdString();
+        EXPECT_EQ(box.aboutText()->toPlainText(), QString(AboutBox::CreditText()).insert(2, typed));
+    }
+    AboutBox box(nullptr, 15);
+    EXPECT_EQ(box.windowTitle() + " " + box.versionLabel()->text(), "About ZARN Version 1.0");
+    EXPECT_TRUE(QRegularExpression("^\n\n\n.+the ZARN developers.*\n.*README")
+                    .match(box.aboutText()->toPlainText())
+                    .hasMatch());
+}
+
+TEST(HelpPage, ComesFromTheProgramFolderOrIsBuiltIn) {
+    QTemporaryDir dir;
+    EXPECT_EQ(HelpWindow::HelpLocation(dir.path()), HelpWindow::BuiltInPage());
+    ASSERT_TRUE(QFile::copy(ZARN_HELP_PAGE, dir.filePath("zarn.htm")));
+    EXPECT_EQ(HelpWindow::HelpLocation(dir.path()), QUrl::fromLocalFile(dir.filePath("zarn.htm")));
+    QFile builtIn(":/help/zarn.htm"), source(ZARN_HELP_PAGE);
+    ASSERT_TRUE(builtIn.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+    EXPECT_EQ(builtIn.readAll(), source.readAll());
+}
+
+TEST(HelpWindow, BackAndForwardInsideThePageComingBackReloadsAtTheTopExitHides) {
+    QWidget owner;
+    QPointer<HelpWindow> help;
+    HelpWindow* w = HelpWindow::Open(help, &owner, 15); // no page beside the test program
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(w->windowTitle() + " " + w->forwardButton()->text(), "zarn Help Forward");
+    QTextBrowser* b = w->browser();
+    EXPECT_EQ(b->source(), HelpWindow::BuiltInPage());
+    auto press = [&](QPushButton* button) { // where the page stands: place@scrolled
+        QTest::mouseClick(button, Qt::LeftButton);
+        return b->source().fragment() + "@" + QString::number(b->verticalScrollBar()->value() > 0);
+    };
+    auto follow = [&](const QString& link) { // a click on the link, as the reader does
+        QTextCursor at = b->document()->find(link);
+        at.setPosition(at.selectionStart() + 2);
+        QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(at).center());
+    };
+    EXPECT_EQ(press(w->backButton()), "@0"); // nowhere to go yet
+    EXPECT_EQ(press(w->forwardButton()), "@0");
+    follow("The rules");
+    b->setSource(QUrl(b->source().toString(QUrl::RemoveFragment) + "#menu"));
+    EXPECT_EQ(press(w->backButton()), "rules@1");
+    EXPECT_EQ(press(w->forwardButton()), "menu@1");
+    press(w->backButton());
+    EXPECT_EQ(press(w->backButton()), "@0");
+    EXPECT_EQ(press(w->forwardButton()), "@0"); // at the top Forward does nothing
+    follow("Where your settings and scores are kept");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(b->source().fragment(), "files"); // untouched while in the background
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(press(w->backButton()), "@0"); // at the top, and no way back to "files"
+    w->resize(600, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(b->size(), w->frameGeometry().size() - QSize(8, 60)); // 120 and 900 twips less
+    press(w->exitButton());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(HelpWindow::Open(help, &owner, 15), w); // the same window again
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(help.isNull()); // the close box discards it
+}
+
+} // namespace
+} // namespace zarn

@@ -1,0 +1,88 @@
+// The 76 card pictures at every size and density, and the background tiles, taken from the
+// working folder's files first and from the built-in copies where those are missing or broken.
+#include "table/CardMetrics.h"
+#include "table/Pictures/ArtFiles.h"
+#include "table/Pictures/Background.h"
+#include "table/Pictures/CardArtwork.h"
+#include "table/Pictures/CardPictures.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zarn {
+namespace {
+
+const QString BuiltIn = QStringLiteral("/nonexistent"); // a folder without art files
+
+GameState StateAt(float scale) {
+    GameState s;
+    ApplyCardScale(s, scale, SizeOccasion::StartUp);
+    return s;
+}
+
+bool Same(const QImage& a, const QImage& b) {
+    return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+TEST(CardPictures, EveryPictureInItsPlaceAtEverySizeAndDensity) {
+    const CardArtwork art(BuiltIn);
+    for (float scale : {0.4f, 2.0f}) {
+        const PictureGeometry g = PictureGeometryFor(StateAt(scale));
+        const CardPictures p = ComposeCardPictures(art, StateAt(scale), 1.0);
+        for (int i = 1; i <= 76; ++i) ASSERT_EQ(p.image[i].size(), QSize(g.width, g.height)) << i;
+    }
+    for (qreal dpr : {1.0, 2.0}) {
+        const CardPictures p = ComposeCardPictures(art, StateAt(0.92f), dpr);
+        for (int suit = 0; suit < 4; ++suit) // the reveal pictures are the aces
+            EXPECT_TRUE(Same(p.image[13 * suit + 1], p.image[73 + suit])) << suit;
+        for (int m = 54; m <= 72; ++m) EXPECT_TRUE(Same(p.image[53], p.image[m])) << m;
+        for (int a = 1; a <= 53; ++a) {
+            EXPECT_EQ(p.image[a].deviceIndependentSize().toSize(), QSize(65, 90));
+            for (int b = a + 1; b <= 53; ++b) EXPECT_FALSE(Same(p.image[a], p.image[b])) << a << b;
+        }
+    }
+}
+
+TEST(CardPictures, TheWorkingFolderFirstAndBrokenFilesReplacedByTheBuiltInOnes) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("hearts2.svg"), // plain blue cards
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"13836\" height=\"1464\">"
+              "<rect width=\"13836\" height=\"1464\" fill=\"#0000ff\"/></svg>");
+    QFile spades(BuiltInPath("cards/spades2.svg"));
+    ASSERT_TRUE(spades.open(QIODevice::ReadOnly));
+    WriteFile(dir.filePath("spades2.svg"), spades.read(300)); // cut short
+    WriteFile(dir.filePath("clubs2.svg"), "this is not a picture");
+    WriteFile(dir.filePath("backs.svg"), QByteArray(5000, '\0'));
+    const CardPictures mine = ComposeCardPictures(CardArtwork(dir.path()), StateAt(0.92f), 1);
+    const CardPictures builtIn = ComposeCardPictures(CardArtwork(BuiltIn), StateAt(0.92f), 1);
+    EXPECT_EQ(mine.image[30].pixel(30, 45), qRgb(0, 0, 255));
+    for (int i : {1, 40, 53}) EXPECT_TRUE(Same(mine.image[i], builtIn.image[i])) << i;
+}
+
+TEST(Background, TilesCoverTheWindowBothBoundsInclusiveFromTheRightFile) {
+    const QImage tile = LoadTile(5, BuiltIn).convertToFormat(QImage::Format_RGB32);
+    const QImage bg = ApplyBackground(5, 15000, 10500, 15, 15, BuiltIn, 2.0); // 1000 x 700 px
+    EXPECT_EQ(bg.deviceIndependentSize().toSize(), QSize(1024, 768));
+    const QImage one = bg.scaled(1024, 768); // each tile pixel is a 2 x 2 square
+    for (int j = 0; j <= 5; ++j)
+        for (int i = 0; i <= 7; ++i) EXPECT_TRUE(Same(one.copy(128 * i, 128 * j, 128, 128), tile));
+    QTemporaryDir dir;
+    QImage red(128, 128, QImage::Format_RGB32);
+    red.fill(qRgb(200, 0, 0));
+    ASSERT_TRUE(red.save(dir.filePath("sky.bmp")));
+    WriteFile(dir.filePath("snow.bmp"), "BM and nothing else");
+    EXPECT_EQ(ApplyBackground(14, 3000, 3000, 15, 15, dir.path(), 1).pixel(130, 100),
+              qRgb(200, 0, 0));
+    EXPECT_TRUE(Same(LoadTile(16, dir.path()), LoadTile(16, BuiltIn)));
+    EXPECT_EQ(ApplyBackground(0, 1500, 1500, 15, 15, dir.path(), 1).pixel(9, 9),
+              qRgb(192, 192, 192));
+}
+
+} // namespace
+} // namespace zarn

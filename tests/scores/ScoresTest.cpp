@@ -1,0 +1,128 @@
+// The figures and streaks, the score file read from anything, and the score table: what it
+// shows, what reaches the file, reset, and results that must wait for the file.
+#include "scores/ScoreTable.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zarn {
+namespace {
+
+ScoreRecord Played(const char* results) {
+    ScoreRecord r;
+    for (const char* c = results; *c; ++c) r.record(*c == 'W');
+    return r;
+}
+
+TEST(ScoreFile, WrittenWithoutNamesItCannotHoldAndReadAsFarAsItMakesSense) {
+    EXPECT_EQ(Played("LLWWWWL"), (ScoreRecord{4, 3, -1, 4, 2}));
+    EXPECT_EQ(ScoreRecord{}.winPercentage(), -1);
+    ScoreBook book{{"zarn", Played("WWLLLW")}, {"other game", Played("L")}};
+    for (const QString& bad : QStringList{"bad\tname", " padded", QString(65, 'z')}) book[bad] = {};
+    EXPECT_EQ(FormatScores(book),
+              "ZARN scores 1\nother game\t0\t1\t-1\t0\t1\nzarn\t3\t3\t1\t2\t3\n");
+    const ScoreRecord r{5, 7, -3, 4, 5};
+    const QByteArray good = "zarn\t5\t7\t-3\t4\t5\n";
+    const std::tuple<const char*, QByteArray, ScoreBook> cases[] = {
+        {"no header, no last line end", good.chopped(1), {{"zarn", r}}},
+        {"too many fields", "zarn\t5\t7\t-3\t4\t5\t9\n", {}},
+        {"text for a number", "zarn\t5\tseven\t-3\t4\t5\n", {}},
+        {"streaks beyond the games", "zarn\t2\t9\t-16\t5\t1\n", {{"zarn", {2, 9, -9, 2, 9}}}},
+        {"huge count", "zarn\t9999999999999\t0\t0\t0\t0", {{"zarn", {MaxScoreCount, 0, 0, 0, 0}}}},
+        {"first of a name wins", good + "zarn\t1\t1\t1\t1\t1\n", {{"zarn", r}}},
+        {"junk around", "<p>\n\x01\t\t\n" + good + QByteArray(2000, 'x'), {{"zarn", r}}},
+    };
+    for (const auto& [what, bytes, expected] : cases)
+        EXPECT_EQ(ParseScores(bytes), expected) << what;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString Shown(const ScoreTable& t) {
+    QStringList lines;
+    for (const char* label : {"Title", "Played", "Won", "Lost", "Streak", "Longest"})
+        lines << t.findChild<QLabel*>(label)->text();
+    return lines.join(" / ");
+}
+
+class ScoreTableTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("zarn/scores.txt");
+    std::unique_ptr<ScoreTable> start(const char* name = "zarn") { // as the window does
+        auto t = std::make_unique<ScoreTable>(nullptr, path);
+        t->setGameName(name);
+        t->setStartupFlagB(true);
+        t->setStartupFlagA(true);
+        return t;
+    }
+};
+
+TEST_F(ScoreTableTest, ResultsAreShownAndKeptInTheFileForEveryCopy) {
+    auto table = start();
+    table->setGameWon(true);
+    table->setGameWon(true);
+    EXPECT_EQ(ReadAll(path), "ZARN scores 1\nzarn\t2\t0\t2\t2\t0\n");
+    auto other = start(); // another copy, or the next run, starts from the file
+    EXPECT_EQ(other->figures(), (ScoreRecord{2, 0, 2, 2, 0}));
+    other->setGameWon(false);
+    table->setScoresRequested(true);
+    table->show();
+    EXPECT_EQ(Shown(*table), "ZARN scores / Games played: 3 / Won: 2 (67%) / Lost: 1 / "
+                             "Current streak: 1 lost / Longest streaks: 2 won, 1 lost");
+    QTest::mouseClick(table->findChild<QPushButton*>("CloseButton"), Qt::LeftButton);
+    EXPECT_FALSE(table->isVisible());
+}
+
+TEST_F(ScoreTableTest, ResetAsksAndKeepsTheOtherGames) {
+    start("other")->setGameWon(true);
+    auto table = start();
+    table->setGameWon(true);
+    QTimer::singleShot(0, [] { // the real question, answered No
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box && box->windowTitle() == "ZARN");
+        EXPECT_EQ(box->text(), "Set the scores of zarn back to zero?");
+        box->button(QMessageBox::No)->click();
+    });
+    auto* reset = table->findChild<QPushButton*>("ResetButton");
+    QTest::mouseClick(reset, Qt::LeftButton);
+    EXPECT_EQ(table->figures().Won, 1);
+    table->setConfirm([](QWidget*, const QString&) { return true; });
+    QTest::mouseClick(reset, Qt::LeftButton);
+    EXPECT_TRUE(
+        Shown(*table).contains("Games played: 0 / Won: 0 / Lost: 0 / Current streak: none"));
+    EXPECT_EQ(ReadAll(path), "ZARN scores 1\nother\t1\t0\t1\t1\t0\n");
+}
+
+TEST_F(ScoreTableTest, AResultThatCannotBeWrittenWaitsForTheNextOneOrTheEnd) {
+    QFile blocker(dir.filePath("zarn")); // a file where the folder belongs
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    auto table = start();
+    table->setGameWon(true);
+    EXPECT_TRUE(Shown(*table).startsWith("ZARN scores (not saved) / Games played: 1"));
+    ASSERT_TRUE(blocker.remove());
+    table->setGameWon(false);
+    EXPECT_EQ(ReadAll(path), "ZARN scores 1\nzarn\t1\t1\t-1\t1\t1\n");
+    QLockFile otherCopy(path + ".lock"); // another copy is writing: the result waits
+    ASSERT_TRUE(otherCopy.lock());
+    table->store().setLockTimeout(0);
+    table->setGameWon(false);
+    EXPECT_EQ(table->lastError(), "another copy of the game keeps the score file locked");
+    otherCopy.unlock();
+    table.reset(); // and is written on the way out
+    EXPECT_EQ(ReadAll(path), "ZARN scores 1\nzarn\t1\t2\t-2\t1\t2\n");
+}
+
+} // namespace
+} // namespace zarn
