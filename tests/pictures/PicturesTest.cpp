@@ -15,9 +15,9 @@ namespace {
 
 const QString BuiltIn = QStringLiteral("/nonexistent"); // a folder without art files
 
-GameState StateAt(float scale) {
+GameState StateAt(float scale, SizeOccasion when = SizeOccasion::StartUp) {
     GameState s;
-    ApplyCardScale(s, scale, SizeOccasion::StartUp);
+    ApplyCardScale(s, scale, when);
     return s;
 }
 
@@ -31,6 +31,8 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
+    EXPECT_EQ(IncreasedScale(1.99f), MaxScale);
+    EXPECT_EQ(StateAt(0.92f, SizeOccasion::SizeChange).FanStep, 284); // 269 at start-up
     const CardArtwork art(BuiltIn);
     for (qreal dpr : {1.0, 2.0}) {
         const CardPictures p = ComposeCardPictures(art, StateAt(0.92f), dpr);
