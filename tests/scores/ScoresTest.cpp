@@ -80,7 +80,7 @@ TEST_F(ScoreTableTest, ResetAsksAndKeepsTheOtherGames) {
     table->setConfirm([&](QWidget*, const QString& question) { return asked = question, false; });
     auto* reset = table->findChild<QPushButton*>("ResetButton");
     QTest::mouseClick(reset, Qt::LeftButton);
-    EXPECT_EQ(asked, "Set the scores of zarn back to zero?");
+    EXPECT_EQ(asked, "Set the scores of ZARN back to zero?");
     EXPECT_EQ(table->figures().Won, 1);
     table->setConfirm([](QWidget*, const QString&) { return true; });
     QTest::mouseClick(reset, Qt::LeftButton);
