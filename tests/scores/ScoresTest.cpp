@@ -77,7 +77,10 @@ TEST_F(ScoreTableTest, ResetAsksAndKeepsTheOtherGames) {
     auto table = start();
     table->setGameWon(true);
     QString asked;
-    table->setConfirm([&](QWidget*, const QString& question) { return asked = question, false; });
+    table->setConfirm([&](QWidget*, const QString& question) {
+        asked = question;
+        return false;
+    });
     auto* reset = table->findChild<QPushButton*>("ResetButton");
     QTest::mouseClick(reset, Qt::LeftButton);
     EXPECT_EQ(asked, "Set the scores of ZARN back to zero?");

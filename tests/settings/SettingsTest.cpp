@@ -87,8 +87,7 @@ TEST_F(SettingsFileTest, AFullOrStuckDiskKeepsTheOldFile) {
     SettingsFile f = file(path);
     QFile filler(dir.filePath("filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'x')) > 0) {
-    }
+    while (filler.write(QByteArray(4096, 'x')) > 0) continue;
     EXPECT_FALSE(f.save({}) || f.save({}));
     filler.remove();
     ASSERT_EQ(QProcess::execute("mount", {"--bind", path, path}), 0);
