@@ -110,7 +110,6 @@ TEST(SpeedFrame, ArrowsStepByFiveTowardsFClicksBesideTheHandleByTwentyFive) {
     };
     EXPECT_EQ(click(50, 1), 45); // the arrow at the "F" end
     EXPECT_EQ(click(50, 0.85), 25);
-    EXPECT_EQ(click(3, 1), 1);
 }
 
 } // namespace
