@@ -50,13 +50,22 @@ SettingsNoticeFn NoticeOf(const MainWindowOptions& options) {
 MainWindow::MainWindow(MainWindowOptions options)
     : options_(std::move(options)),
       progDir_(WithSeparator(options_.progDir.isEmpty() ? QDir::currentPath() : options_.progDir)),
-      settingsFile_(progDir_ + QLatin1String(SettingsFileName), NoticeOf(options_)) {
+      settingsFile_(
+          progDir_ + QLatin1String(SettingsFileName),
+          [this](SettingsNotice kind, const QString& text) { noticeSettings(kind, text); }) {
+    // The artwork is read first: the files of the working directory, each on a worker
+    // thread, which draws it into its strip once the card size is known, while the rest
+    // of the window is built.
+    SetPictureNotice([notice = NoticeOf(options_)](const QString& text) {
+        notice(SettingsNotice::PictureRejected, text);
+    });
+    pictureJob_ = std::make_unique<CardPicturesJob>(progDir_);
     InitShellResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZARN"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zarn.svg")));
 
     table_ = new TableWidget(this);
+    table_->installEventFilter(this);
     setCentralWidget(table_);
     game_ = std::make_unique<Game>(*table_, *this,
                                    options_.seed ? RandomSource(*options_.seed) : RandomSource());
@@ -79,13 +88,6 @@ MainWindow::MainWindow(MainWindowOptions options)
     };
     GameState& s = state();
 
-    // The artwork is read before anything else, so a file that cannot be read is
-    // reported first.
-    SetPictureNotice([notice = NoticeOf(options_)](const QString& text) {
-        notice(SettingsNotice::PictureRejected, text);
-    });
-    const CardArtwork artwork(progDir_);
-
     const QScreen* screen = QGuiApplication::primaryScreen();
     twipsPerPixelX_ = 1440.0f / float(screen->logicalDotsPerInchX());
     twipsPerPixelY_ = 1440.0f / float(screen->logicalDotsPerInchY());
@@ -107,8 +109,39 @@ MainWindow::MainWindow(MainWindowOptions options)
     const TableOrigin origin = OriginFor(s);
     table_->move(0, origin.x, origin.y);
     table_->setVisible(0, false);
-    table_->setPictures(ComposeCardPictures(artwork, s, screen->devicePixelRatio()));
+    pictureJob_->render(s, screen->devicePixelRatio());
     game_->NewGame();
+    pictureJob_->reportRejected(); // before the window is shown
+}
+
+// A file of the artwork that cannot be used is reported before any message about the
+// settings file.
+void MainWindow::noticeSettings(SettingsNotice kind, const QString& text) {
+    if (pictureJob_) pictureJob_->reportRejected();
+    NoticeOf(options_)(kind, text);
+}
+
+void MainWindow::installStartUpPictures() {
+    if (!pictureJob_) return;
+    table_->setPictures(pictureJob_->take());
+    pictureJob_.reset();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::Paint) {
+        installStartUpPictures(); // drawn without being shown (a grab)
+        if (!firstFrame_) {
+            firstFrame_ = true;
+            // Runs once this frame is on the screen.
+            QTimer::singleShot(0, this, &MainWindow::afterFirstFrame);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// What the first frame does not need.
+void MainWindow::afterFirstFrame() {
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zarn.svg")));
 }
 
 MainWindow::~MainWindow() {
@@ -148,6 +181,8 @@ void MainWindow::setUpScoreTable(const QString& scoreFile) {
 // larger, and laid again whenever the window outgrows them.
 void MainWindow::applyBackground() {
     const GameState& s = state();
+    // The plain table needs no picture: the table is painted in its colour beneath any.
+    if (s.BackgroundIndex == 0) return table_->setBackground(QImage());
     const QSize outer = frameGeometry().size();
     const int width = std::max(int(float(outer.width()) * twipsPerPixelX_), int(s.WindowWidth));
     const int height = std::max(int(float(outer.height()) * twipsPerPixelY_), int(s.WindowHeight));
@@ -199,7 +234,10 @@ void MainWindow::layOutDeal() {
 // The pictures for the new card size, made under the busy pointer.
 void MainWindow::cardSizeChanged() {
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    table_->setPictures(ComposeCardPictures(CardArtwork(progDir_), state(), devicePixelRatioF()));
+    installStartUpPictures();
+    CardPicturesJob job(progDir_);
+    job.render(state(), devicePixelRatioF());
+    table_->setPictures(job.take());
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -241,6 +279,7 @@ void MainWindow::refitForFrame() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
+    installStartUpPictures();
     QMainWindow::showEvent(event);
     refitForFrame();
     // Where Qt draws the frame itself (Wayland) it is made only after this event, and no

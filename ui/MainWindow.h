@@ -2,14 +2,16 @@
 // The main window "ZARN": the table, the Game menu, and the answers to everything the
 // engine asks of the application (GameHost). Building it runs the whole start-up: the
 // artwork, the screen metrics, the settings, the score table, the background, the card
-// pictures and the first deal; it is shown by the caller once it is built.
+// pictures and the first deal; it is shown by the caller once it is built. Card pictures
+// still being drawn on worker threads are waited for just before the table is first shown
+// or drawn; the window icon is set once the first frame is on the screen.
 
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "play/TableCommands.h"
 #include "play/TablePointer.h"
 #include "settings/SettingsFile.h"
-#include "table/Pictures/CardPictures.h"
+#include "table/Pictures/CardPicturesJob.h"
 #include "ui/GlidePacer.h"
 
 #include <QCursor>
@@ -110,6 +112,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -122,9 +125,16 @@ private:
     void refitForFrame();
     void enforceMinimumSize();
     void endProgram();
+    void noticeSettings(SettingsNotice kind, const QString& text);
+    void installStartUpPictures();
+    void afterFirstFrame();
 
     MainWindowOptions options_;
     QString progDir_;
+    // The first pictures, made on worker threads while the window is built; installed
+    // before the table is first shown or drawn.
+    std::unique_ptr<CardPicturesJob> pictureJob_;
+    bool firstFrame_ = false;
     float twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
     TableWidget* table_ = nullptr;
     SpeedFrame* speed_ = nullptr;

@@ -1,6 +1,5 @@
-// The real game window, offscreen: one glide step on the table widget, the default
-// glide of 5,625 steps, and the time from starting a process to its first painted
-// frame (window_startup_probe, started afresh for each measurement).
+// The real game window, offscreen: one glide step on the table widget and the default
+// glide of 5,625 steps. (Start-up is measured by bench/startup.)
 #include "bench/support/BenchWindow.h"
 #include "game/Cards.h"
 #include "game/Rules.h"
@@ -8,10 +7,7 @@
 #include "ui/TableWidget.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -61,37 +57,6 @@ void DefaultGlide(benchmark::State& state) {
     state.counters["steps"] = s.Speed;
 }
 BENCHMARK(DefaultGlide)->Unit(benchmark::kMillisecond);
-
-// From starting the process to the first painted frame of its window, as the caller
-// sees it (wall time, the program's loading included); the probe's own figures from
-// main() on and its resident memory are the counters.
-void StartUpToFirstFrame(benchmark::State& state) {
-    QTemporaryDir dir;
-    zarn::bench::WriteSettings(dir, zarn::bench::DefaultSettings);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
-    double fromMain = 0, rss = 0;
-    for (auto _ : state) {
-        QProcess probe;
-        probe.setWorkingDirectory(dir.path());
-        probe.setProcessEnvironment(env);
-        QElapsedTimer clock;
-        clock.start();
-        probe.start(QStringLiteral(ZARN_STARTUP_PROBE), {});
-        if (!probe.waitForReadyRead(10000)) {
-            state.SkipWithError("the probe did not report");
-            break;
-        }
-        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
-        const QList<QByteArray> words = probe.readAll().simplified().split(' ');
-        if (words.size() >= 4) fromMain = words[1].toDouble(), rss = words[3].toDouble();
-        probe.waitForFinished(10000);
-    }
-    state.counters["from_main_ms"] = fromMain;
-    state.counters["rss_mb"] = rss;
-}
-BENCHMARK(StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

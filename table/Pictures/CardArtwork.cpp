@@ -64,21 +64,34 @@ std::unique_ptr<QSvgRenderer> Parse(const QString& path, QString* why) {
 
 } // namespace
 
+void ReportRejectedArtwork(const RejectedFile& file) {
+    if (!file.path.isEmpty()) ReportRejectedOnce(file.path, "card artwork", file.why);
+}
+
 CardArtwork::CardArtwork(const QString& progDir) {
     for (int i = 0; i < ArtworkStripCount; ++i) {
-        const QString name = QString::fromLatin1(ArtworkFileNames[i]);
-        const QString local = FileInDirectory(progDir, name);
-        QString why;
-        renderers_[i] = Parse(local, &why);
-        if (renderers_[i]) {
-            sources_[i] = local;
-            continue;
-        }
-        if (!why.isEmpty()) ReportRejectedOnce(local, "card artwork", why);
-        sources_[i] = BuiltInPath(QStringLiteral("cards/") + name);
-        renderers_[i] =
-            std::make_unique<QSvgRenderer>(BuiltInBytes(QStringLiteral("cards/") + name));
+        load(progDir, i);
+        ReportRejectedArtwork(rejected_[i]);
     }
+}
+
+CardArtwork::CardArtwork(const QString& progDir, int strip) {
+    load(progDir, strip);
+}
+
+void CardArtwork::load(const QString& progDir, int strip) {
+    const QString name = QString::fromLatin1(ArtworkFileNames[strip]);
+    const QString local = FileInDirectory(progDir, name);
+    QString why;
+    renderers_[strip] = Parse(local, &why);
+    if (renderers_[strip]) {
+        sources_[strip] = local;
+        return;
+    }
+    if (!why.isEmpty()) rejected_[strip] = {local, why};
+    sources_[strip] = BuiltInPath(QStringLiteral("cards/") + name);
+    renderers_[strip] =
+        std::make_unique<QSvgRenderer>(BuiltInBytes(QStringLiteral("cards/") + name));
 }
 
 CardArtwork::~CardArtwork() = default;

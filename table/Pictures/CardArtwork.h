@@ -12,14 +12,26 @@ class QSvgRenderer;
 namespace zarn {
 
 inline constexpr int ArtworkStripCount = 5;
+inline constexpr int MarkerStrip = 4;
 // Strip 0..3: clubs, diamonds, hearts, spades (ace to king); strip 4: the empty-pile marker.
 extern const std::array<const char*, ArtworkStripCount> ArtworkFileNames;
+
+// A file of the working directory that is not used, and what is wrong with it.
+struct RejectedFile {
+    QString path; // empty: none
+    QString why;
+};
+// Tells the player, once per file and run, that the artwork file is not used.
+void ReportRejectedArtwork(const RejectedFile& file);
 
 class CardArtwork {
 public:
     // Each file is looked for in progDir (the working directory) first; the built-in copy is
     // used when it is missing there or QtSvg cannot read it (the latter reported once).
     explicit CardArtwork(const QString& progDir);
+    // Only strip `strip` (the others draw nothing), for a worker thread: a file of the
+    // working directory that cannot be used is not reported but named by rejected().
+    CardArtwork(const QString& progDir, int strip);
     ~CardArtwork();
     CardArtwork(CardArtwork&&) noexcept;
     CardArtwork& operator=(CardArtwork&&) noexcept;
@@ -29,10 +41,16 @@ public:
     // The file strip `strip` was read from (a resource path for a built-in copy).
     const QString& source(int strip) const { return sources_[strip]; }
     bool fromWorkingDirectory(int strip) const { return !sources_[strip].startsWith(':'); }
+    // The file of the working directory that could not be used for strip `strip`, the
+    // built-in copy being drawn instead.
+    const RejectedFile& rejected(int strip) const { return rejected_[strip]; }
 
 private:
+    void load(const QString& progDir, int strip);
+
     std::array<std::unique_ptr<QSvgRenderer>, ArtworkStripCount> renderers_;
     std::array<QString, ArtworkStripCount> sources_;
+    std::array<RejectedFile, ArtworkStripCount> rejected_;
 };
 
 } // namespace zarn

@@ -14,20 +14,6 @@ int Device(double logical, qreal dpr) {
     return int(std::lround(logical * dpr));
 }
 
-// The strip is drawn 13 cells of exactly w pixels wide (and one card height high), which
-// differs from 13836 x SizeScale twips by less than half a pixel and keeps every cell
-// aligned with the picture cut from it.
-QImage RenderStrip(const CardArtwork& art, int strip, const PictureGeometry& g, float heightPx,
-                   int deviceWidth, qreal dpr) {
-    QImage image(deviceWidth, Device(g.height, dpr), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    art.render(strip, painter, QRectF(0, 0, 13.0 * g.cell * dpr, heightPx * dpr));
-    return image;
-}
-
 QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr) {
     QImage picture = strip.copy(deviceX, 0, deviceWidth, strip.height());
     picture.setDevicePixelRatio(dpr);
@@ -48,28 +34,46 @@ PictureGeometry PictureGeometryFor(const GameState& s) {
     return g;
 }
 
+StripLayout StripLayoutFor(const GameState& s, qreal devicePixelRatio) {
+    StripLayout l;
+    l.dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    l.geometry = PictureGeometryFor(s);
+    l.heightPx = float(s.CardHeight) / s.TwipsPerPixelX;
+    l.deviceWidth = Device(l.geometry.width, l.dpr);
+    l.stripWidth = std::max(Device(13.0 * l.geometry.cell, l.dpr),
+                            Device(l.geometry.cellStart(12), l.dpr) + l.deviceWidth);
+    return l;
+}
+
+QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& l) {
+    const int width = strip == MarkerStrip ? l.deviceWidth : l.stripWidth;
+    QImage image(width, Device(l.geometry.height, l.dpr), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    art.render(strip, painter, QRectF(0, 0, 13.0 * l.geometry.cell * l.dpr, l.heightPx * l.dpr));
+    return image;
+}
+
+void CutStrip(const QImage& image, int strip, const StripLayout& l, CardPictures& out) {
+    if (strip == MarkerStrip) {
+        for (int m = MarkerFirst; m <= MarkerLast; ++m)
+            out.image[m] = Cut(image, 0, l.deviceWidth, l.dpr);
+        return;
+    }
+    for (int rank = 1; rank <= 13; ++rank) {
+        const int x = Device(l.geometry.cellStart(rank - 1), l.dpr);
+        out.image[13 * strip + rank] = Cut(image, x, l.deviceWidth, l.dpr);
+    }
+    out.image[RevealFirst + strip] = Cut(image, 0, l.deviceWidth, l.dpr);
+}
+
 CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,
                                  qreal devicePixelRatio) {
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    const PictureGeometry g = PictureGeometryFor(s);
-    const float heightPx = float(s.CardHeight) / s.TwipsPerPixelX;
-    const int deviceWidth = Device(g.width, dpr);
-    const int stripWidth =
-        std::max(Device(13.0 * g.cell, dpr), Device(g.cellStart(12), dpr) + deviceWidth);
-
+    const StripLayout l = StripLayoutFor(s, devicePixelRatio);
     CardPictures out;
-    for (int suit = 0; suit < 4; ++suit) {
-        const QImage strip = RenderStrip(art, suit, g, heightPx, stripWidth, dpr);
-        for (int rank = 1; rank <= 13; ++rank) {
-            const int x = Device(g.cellStart(rank - 1), dpr);
-            out.image[13 * suit + rank] = Cut(strip, x, deviceWidth, dpr);
-        }
-        out.image[RevealFirst + suit] = Cut(strip, 0, deviceWidth, dpr);
-    }
-    // Only the marker strip's leftmost cell is ever used, so only that much is held.
-    const QImage markers = RenderStrip(art, 4, g, heightPx, deviceWidth, dpr);
-    for (int m = MarkerFirst; m <= MarkerLast; ++m)
-        out.image[m] = Cut(markers, 0, deviceWidth, dpr);
+    for (int i = 0; i < ArtworkStripCount; ++i) CutStrip(RenderStrip(art, i, l), i, l, out);
     return out;
 }
 

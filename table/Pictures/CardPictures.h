@@ -22,11 +22,33 @@ struct PictureGeometry {
     int width;                  // N(w), the width of every picture
     int height;                 // N(CardHeight / TwipsPerPixelX)
     int cellStart(int k) const; // N(k * w)
+    bool operator==(const PictureGeometry&) const = default;
 };
 PictureGeometry PictureGeometryFor(const GameState& s);
 
+// How the strips are drawn at a card size and device pixel ratio: each is 13 cells of
+// exactly `geometry.cell` pixels (one card height high), which differs from 13836 x
+// SizeScale twips by less than half a pixel and keeps every cell aligned with the
+// picture cut from it. Only the marker strip's leftmost cell is ever used, so only that
+// much of it is drawn.
+struct StripLayout {
+    PictureGeometry geometry;
+    float heightPx;  // the card height, logical pixels
+    int deviceWidth; // a picture's width, device pixels
+    int stripWidth;  // a suit strip's width, device pixels
+    qreal dpr;
+    bool operator==(const StripLayout&) const = default;
+};
+StripLayout StripLayoutFor(const GameState& s, qreal devicePixelRatio);
+
+// Strip `strip` of the artwork drawn as the layout says.
+QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& layout);
+// The pictures cut from strip `strip` by plain pixel copies, into their places in out
+// (the others are left as they are).
+void CutStrip(const QImage& image, int strip, const StripLayout& layout, CardPictures& out);
+
 // Renders each strip once at the state's card size and device pixel ratio and cuts it
-// into the pictures by plain pixel copies.
+// into the pictures.
 CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,
                                  qreal devicePixelRatio);
 

@@ -1,0 +1,46 @@
+#pragma once
+// The card pictures made while the caller goes on with other work. Each strip of the
+// artwork is read and drawn on a worker thread of its own and cut into its pictures
+// there, except the built-in strips the program carries already drawn for the card size
+// asked for (see PrerenderedStrips.h), which are cut at once. The files of the working
+// directory are read as soon as the job starts, before the card size is known.
+
+#include "table/Pictures/CardPictures.h"
+
+#include <QString>
+#include <array>
+#include <future>
+#include <optional>
+
+namespace zarn {
+
+class CardPicturesJob {
+public:
+    explicit CardPicturesJob(const QString& progDir);
+    // Waits for the workers.
+    ~CardPicturesJob();
+    CardPicturesJob(const CardPicturesJob&) = delete;
+    CardPicturesJob& operator=(const CardPicturesJob&) = delete;
+
+    // Makes the pictures at the state's card size and the device pixel ratio; once.
+    void render(const GameState& s, qreal devicePixelRatio);
+    // Waits until every file of the working directory is read and reports, in strip order
+    // and once, those that cannot be used.
+    void reportRejected();
+    // The pictures (render() first); reports as reportRejected() does. Once.
+    CardPictures take();
+
+private:
+    void startWorker(int strip);
+
+    QString progDir_;
+    std::promise<std::optional<StripLayout>> layout_;
+    std::shared_future<std::optional<StripLayout>> layoutGiven_;
+    std::optional<StripLayout> given_;
+    bool reported_ = false;
+    CardPictures pictures_; // each strip fills its own pictures
+    std::array<std::future<RejectedFile>, ArtworkStripCount> rejected_;
+    std::array<std::future<void>, ArtworkStripCount> workers_; // last: joined first
+};
+
+} // namespace zarn
