@@ -14,8 +14,11 @@ int Device(double logical, qreal dpr) {
     return int(std::lround(logical * dpr));
 }
 
-QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr) {
-    QImage picture = strip.copy(deviceX, 0, deviceWidth, strip.height());
+QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr, StripPixels pixels) {
+    QImage picture = pixels == StripPixels::Shared
+                         ? QImage(strip.constScanLine(0) + deviceX * 4, deviceWidth, strip.height(),
+                                  strip.bytesPerLine(), QImage::Format_ARGB32_Premultiplied)
+                         : strip.copy(deviceX, 0, deviceWidth, strip.height());
     picture.setDevicePixelRatio(dpr);
     return picture;
 }
@@ -56,17 +59,18 @@ QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& l) {
     return image;
 }
 
-void CutStrip(const QImage& image, int strip, const StripLayout& l, CardPictures& out) {
+void CutStrip(const QImage& image, int strip, const StripLayout& l, CardPictures& out,
+              StripPixels pixels) {
     if (strip == MarkerStrip) {
         for (int m = MarkerFirst; m <= MarkerLast; ++m)
-            out.image[m] = Cut(image, 0, l.deviceWidth, l.dpr);
+            out.image[m] = Cut(image, 0, l.deviceWidth, l.dpr, pixels);
         return;
     }
     for (int rank = 1; rank <= 13; ++rank) {
         const int x = Device(l.geometry.cellStart(rank - 1), l.dpr);
-        out.image[13 * strip + rank] = Cut(image, x, l.deviceWidth, l.dpr);
+        out.image[13 * strip + rank] = Cut(image, x, l.deviceWidth, l.dpr, pixels);
     }
-    out.image[RevealFirst + strip] = Cut(image, 0, l.deviceWidth, l.dpr);
+    out.image[RevealFirst + strip] = Cut(image, 0, l.deviceWidth, l.dpr, pixels);
 }
 
 CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,

@@ -43,9 +43,12 @@ StripLayout StripLayoutFor(const GameState& s, qreal devicePixelRatio);
 
 // Strip `strip` of the artwork drawn as the layout says.
 QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& layout);
-// The pictures cut from strip `strip` by plain pixel copies, into their places in out
-// (the others are left as they are).
-void CutStrip(const QImage& image, int strip, const StripLayout& layout, CardPictures& out);
+// The pictures cut from strip `strip` into their places in out (the others are left as
+// they are): plain pixel copies, or pictures that show the strip's own pixels in place,
+// for a strip (in Format_ARGB32_Premultiplied) that outlives them.
+enum class StripPixels { Copied, Shared };
+void CutStrip(const QImage& image, int strip, const StripLayout& layout, CardPictures& out,
+              StripPixels pixels = StripPixels::Copied);
 
 // Renders each strip once at the state's card size and device pixel ratio and cuts it
 // into the pictures.

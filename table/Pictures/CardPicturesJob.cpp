@@ -42,7 +42,7 @@ void CardPicturesJob::render(const GameState& s, qreal devicePixelRatio) {
         if (carried.isNull())
             startWorker(i);
         else
-            CutStrip(carried, i, *given_, pictures_);
+            CutStrip(carried, i, *given_, pictures_, StripPixels::Shared); // kept by the program
     }
 }
 

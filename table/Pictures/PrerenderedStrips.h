@@ -12,8 +12,8 @@
 
 namespace zarn {
 
-// The built-in strip `strip` drawn for exactly this layout, sharing the program's own
-// copy; a null image when the program carries none for it.
+// The built-in strip `strip` drawn for exactly this layout, its pixels where the program
+// holds them for as long as it runs; a null image when the program carries none for it.
 QImage PrerenderedStrip(int strip, const StripLayout& layout);
 
 // The layout the build draws the strips for, and the file that carries them.
