@@ -46,6 +46,7 @@ public:
              QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"),
              QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         server_.setProcessChannelMode(QProcess::SeparateChannels);
+        server_.setStandardErrorFile(QProcess::nullDevice());
         server_.start();
         if (!server_.waitForStarted(5000)) return;
         QByteArray out;
