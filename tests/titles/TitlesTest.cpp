@@ -76,7 +76,8 @@ TEST(Titles, AreExactlyTheCaptionsTheWindowsGive) {
 TEST(Program, ShowsItsWindow) {
     QTemporaryDir dir;
     QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(".92\r\n75\r\n0\r\nY\r\n") > 0);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
+                settings.write(".92\r\n75\r\n0\r\nY\r\n") > 0);
     settings.close();
     QProcess game;
     game.setWorkingDirectory(dir.path());
@@ -85,7 +86,8 @@ TEST(Program, ShowsItsWindow) {
     const bool shown = QTest::qWaitFor(
         [] {
             QProcess search;
-            search.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^ZARN$"});
+            search.start(QStringLiteral("xdotool"),
+                         {"search", "--onlyvisible", "--name", "^ZARN$"});
             return search.waitForFinished(5000) && search.exitCode() == 0;
         },
         10000);
