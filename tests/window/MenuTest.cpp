@@ -251,8 +251,6 @@ TEST_F(Menu, AGameWonOrBlockedIsReportedSavedAndAnswered) {
     fastGlides();
     arrange(OneMoveFromWinning(), {1});
     QMessageBox* seen = nullptr;
-    QString text;
-    QMessageBox::StandardButtons buttons;
     OnNextModal([&](QDialog* d) {
         seen = qobject_cast<QMessageBox*>(d);
         ASSERT_NE(seen, nullptr);
