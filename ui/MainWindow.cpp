@@ -146,6 +146,9 @@ void MainWindow::afterFirstFrame() {
 
 MainWindow::~MainWindow() {
     SetPictureNotice(nullptr);
+    // The table outlives the routing and the game (it goes with the window's children),
+    // and the window's closing still sends it a deactivation.
+    table_->setPointer(nullptr);
     game_->Abandon();
     delete help_;
 }
