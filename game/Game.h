@@ -62,8 +62,6 @@ public:
     bool Dragging() const {
         return s_.MovingCards[0] > 0 && s_.DragCard != 0 && !AutomaticPlayRunning();
     }
-    // The pile whose card or marker contains the point (strict edges), or 0.
-    int PileAtPoint(float x, float y) const;
 
     // Commands that lay the table out again or change the piles ("Deal Again",
     // "Reset Positions", the card-size commands, "Undo Last Move"). One chosen while

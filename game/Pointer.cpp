@@ -92,10 +92,6 @@ Game::DropHit Game::FindDropTarget(float x, float y) const {
     return hit;
 }
 
-int Game::PileAtPoint(float x, float y) const {
-    return FindDropTarget(x, y).pile;
-}
-
 void Game::DropOnPicture(int picture) {
     (void)picture;
     // The drop is resolved with the pressed card, whichever lifted picture lies under

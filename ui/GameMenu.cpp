@@ -62,8 +62,8 @@ void MainWindow::showAbout() {
     AboutBox::Show(this, twipsPerPixelX_);
 }
 
+// Closing writes the settings file.
 void MainWindow::exitGame() {
-    saveSettings();
     delete help_; // shown or hidden, the help window goes first
     close();
 }
