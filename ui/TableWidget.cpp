@@ -96,10 +96,7 @@ void TableWidget::setLifted(const std::vector<int>& pictures) {
         dirty(pixelRect(i));
     }
     // The panels are raised when they are shown; the layer goes above them again.
-    const QObjectList& stack = children();
-    const auto top = std::find_if(stack.rbegin(), stack.rend(),
-                                  [](const QObject* o) { return o->isWidgetType(); });
-    if (!pictures.empty() && top != stack.rend() && *top != liftLayer_) liftLayer_->raise();
+    if (!pictures.empty()) liftLayer_->raise();
 }
 
 void TableWidget::setCardSize(float widthTwips, float heightTwips) {
