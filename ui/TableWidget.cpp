@@ -166,7 +166,9 @@ void TableWidget::flushPending() {
     flushTimer_.stop();
     sinceFlush_.start();
     if (pending_.isEmpty()) return;
-    update(pending_);
+    // Through the lifted cards' layer: a repaint of the table alone stops at the panels
+    // on it, and what the layer painted over them would stay there.
+    liftLayer_->update(pending_);
     pending_ = QRegion();
 }
 

@@ -197,22 +197,6 @@ TEST_F(Menu, APacedGlideTakesEveryStepInItsTime) {
     EXPECT_EQ(cards(17), std::vector<int>{D1});
 }
 
-// The score panel lies on the table; a card dragged over it is drawn above it.
-TEST_F(Menu, ADraggedCardPassesAboveTheOpenScorePanel) {
-    start();
-    trigger(&GameMenuActions::showScores);
-    const int card = TopCard(s(), 1);
-    const QRect home = table()->pixelRect(card), panel = window->scoreTable()->geometry();
-    const QImage face = table()->grab(home).toImage();
-    const QPoint from = grabPoint(card), to = from + panel.center() - home.center();
-    QTest::mousePress(table(), Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(table(), to);
-    const QRect now = table()->pixelRect(card), inner = now.adjusted(8, 8, -8, -8);
-    ASSERT_TRUE(panel.contains(inner));
-    EXPECT_EQ(table()->grab(inner).toImage(), face.copy(inner.translated(-now.topLeft())));
-    QTest::mouseRelease(table(), Qt::LeftButton, Qt::NoModifier, to);
-}
-
 TEST_F(Menu, AGameWonOrBlockedIsReportedSavedAndAnswered) {
     struct Row {
         PileCards piles;
