@@ -30,6 +30,7 @@ void TablePointer::Press(float x, float y, MouseButton button) {
     pressed_ = picture;
     if (picture == 0) {
         if (button == MouseButton::Right && onTableRightPress) onTableRightPress();
+        if (button == MouseButton::Left && onTableLeftPress) onTableLeftPress();
         return;
     }
     game_.Press(picture, button, x - pictures_.left(picture), y - pictures_.top(picture));

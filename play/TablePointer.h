@@ -41,6 +41,8 @@ public:
 
     // A right-button press on the bare table.
     std::function<void()> onTableRightPress;
+    // A left-button press on the bare table.
+    std::function<void()> onTableLeftPress;
     // A drag of cards begins (true) or ends (false).
     std::function<void(bool dragging)> onDragging;
 

@@ -2,6 +2,7 @@
 
 #include "game/Twips.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -52,6 +53,9 @@ ScoreTable::ScoreTable(QWidget* parent, const QString& storePath)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    if (parent) parent->installEventFilter(this);
     buildContents();
     applySizes();
     refresh();
@@ -79,15 +83,36 @@ void ScoreTable::buildContents() {
     connect(reset_, &QPushButton::clicked, this, &ScoreTable::resetScores);
     connect(close_, &QPushButton::clicked, this, &QWidget::hide);
 
+    // "Close" at the top right, beside the title, which gives way to it.
     auto* column = new QVBoxLayout(this);
     column->setSpacing(0);
-    for (QLabel* l : {title_, played_, won_, lost_, streak_, longest_}) column->addWidget(l);
+    auto* top = new QHBoxLayout;
+    top->addWidget(title_, 1);
+    top->addWidget(close_, 0, Qt::AlignTop);
+    column->addLayout(top);
+    for (QLabel* l : {played_, won_, lost_, streak_, longest_}) column->addWidget(l);
     column->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset_);
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    column->addLayout(buttons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(reset_);
+    bottom->addStretch(1);
+    column->addLayout(bottom);
+    for (QLabel* l : {title_, played_, won_, lost_, streak_, longest_}) l->setMinimumWidth(1);
+}
+
+// The contents keep to the part of the panel inside the parent.
+void ScoreTable::fitInsideParent() {
+    const int margin = Pixels(MarginTwips, twipsPerPixel_);
+    int right = margin, bottom = margin;
+    if (const QWidget* p = parentWidget()) {
+        right += std::clamp(x() + width() - p->width(), 0, width() / 2);
+        bottom += std::clamp(y() + height() - p->height(), 0, height() / 2);
+    }
+    layout()->setContentsMargins(margin, margin, right, bottom);
+}
+
+bool ScoreTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) fitInsideParent();
+    return QFrame::eventFilter(watched, event);
 }
 
 void ScoreTable::setTwipsPerPixel(float twipsPerPixel) {
@@ -101,8 +126,7 @@ void ScoreTable::applySizes() {
     setGeometry(Pixels(LeftTwips, t), Pixels(TopTwips, t), Pixels(WidthTwips, t),
                 Pixels(HeightTwips, t));
     // The same margin all round, inside the raised border, keeps the text clear of it.
-    const int margin = Pixels(MarginTwips, t);
-    layout()->setContentsMargins(margin, margin, margin, margin);
+    fitInsideParent();
     QFont text = font();
     text.setPixelSize(std::max(6, Pixels(TextTwips, t)));
     for (QLabel* l : {played_, won_, lost_, streak_, longest_}) l->setFont(text);

@@ -3,6 +3,10 @@
 // (games played, won and lost, the share won, the current and the longest streaks),
 // with "Reset" (after a confirmation) and "Close".
 //
+// Presses on the panel are its own: none reaches what lies under it. Its contents keep to
+// the part of it that lies inside its parent, so "Close" can be reached however small the
+// window is.
+//
 // The main window only sets its members, in this order:
 //   setGameName("zarn"); setStartupFlagB(true); setStartupFlagA(true);   at start-up
 //   setGameWon(won)                                                       per game
@@ -53,6 +57,8 @@ public:
 
     // Sizes and places the panel for the screen's twips per pixel.
     void setTwipsPerPixel(float twipsPerPixel);
+    // The button that hides the panel.
+    QPushButton* closeButton() const { return close_; }
     void setConfirm(ConfirmFn confirm) { confirm_ = std::move(confirm); }
     // Shows a message to the player.
     void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
@@ -72,6 +78,8 @@ public slots:
 private:
     void buildContents();
     void applySizes();
+    void fitInsideParent();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool flushPending();
     void fail(const QString& error);
     void refresh();

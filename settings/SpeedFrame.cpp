@@ -124,6 +124,10 @@ SpeedFrame::SpeedFrame(QWidget* parent)
     : QFrame(parent), bar_(new QScrollBar(Qt::Horizontal, this)), slowLabel_(EndLabel("S", this)),
       fastLabel_(EndLabel("F", this)) {
     setObjectName(QStringLiteral("SpeedFrame"));
+    // Presses on the panel are its own; the bar has no menu of its own.
+    setAttribute(Qt::WA_NoMousePropagation);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    bar_->setContextMenuPolicy(Qt::PreventContextMenu);
     QPalette ink = palette();
     ink.setColor(QPalette::WindowText, Ink);
     setPalette(ink);

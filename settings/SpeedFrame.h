@@ -1,5 +1,6 @@
 #pragma once
-// The speed panel: the scroll bar `SpeedRange` between the labels "S" and "F".
+// The speed panel: the scroll bar `SpeedRange` between the labels "S" and "F". Presses
+// on the panel are its own: none reaches what lies under it.
 //
 // The panel is drawn the same under every platform style, on its own light face inside
 // the table's frame (see TableFrame.h), so it reads on the plain table and on every

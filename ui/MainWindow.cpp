@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -36,6 +37,17 @@ bool AskWithMessageBox(QWidget* parent, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("another game ?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    // The result is only in the title: the box is made wide enough for the whole of it
+    // beside the title bar's icon and buttons.
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid)
+        grid->addItem(
+            new QSpacerItem(metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height(), 0,
+                            QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -73,6 +85,7 @@ MainWindow::MainWindow(MainWindowOptions options)
     commands_ = std::make_unique<TableCommands>(*game_, *this);
     table_->setPointer(pointer_.get());
     pointer_->onTableRightPress = [this] { nextBackground(); };
+    pointer_->onTableLeftPress = [this] { scores_->hide(); };
     pointer_->onDragging = [this](bool dragging) {
         std::vector<int> lifted;
         for (int i = 1; dragging && i <= state().MovingCards[0]; ++i)
@@ -313,7 +326,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (painted.width() < table_->width() || painted.height() < table_->height()) applyBackground();
 }
 
+// The one key: Esc closes the score panel.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) scores_->hide();
     event->accept();
 }
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -17,10 +17,10 @@ void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QC
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal radius = 4 * line;
     const QRectF outer = rect.adjusted(line / 2, line / 2, -line / 2, -line / 2);
-    painter.setPen(QPen(QColor(32, 32, 32, 140), line));
+    painter.setPen(QPen(QColor(32, 32, 32, 217), line));
     painter.setBrush(fill);
     painter.drawRoundedRect(outer, radius, radius);
-    painter.setPen(QPen(QColor(255, 255, 255, 153), line));
+    painter.setPen(QPen(QColor(255, 255, 255, 217), line));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(outer.adjusted(line, line, -line, -line), radius - line, radius - line);
     painter.restore();

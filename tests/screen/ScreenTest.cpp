@@ -2,6 +2,7 @@
 // its own Xvfb, the pointer is moved and pressed by the X server (xdotool), and every
 // check of a picture reads the server's own pixels back.
 #include "../support/Screen.h"
+
 #include "../window/WindowTest.h"
 #include "ui/AppIdentity.h"
 
@@ -66,8 +67,9 @@ TEST_F(Screen, ADraggedCardPassesAboveTheOpenScorePanelAndLeavesNoTrace) {
     pointerTo(from);
     button("mousedown");
     for (int i = 1; i <= 4; ++i) pointerTo(from + (to - from) * i / 4);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return table()->pixelRect(card).center() == panel.center(); }))
-        << "the card follows the pointer";
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return table()->pixelRect(card).center() == panel.center();
+    })) << "the card follows the pointer";
     const QRect inner = table()->pixelRect(card).adjusted(8, 8, -8, -8);
     ASSERT_TRUE(panel.contains(inner));
     const QImage wanted = face.copy(inner.translated(-table()->pixelRect(card).topLeft()));

@@ -16,10 +16,11 @@ namespace zarn::test {
 // The pixels of a rectangle of the screen (global pixels), as the server has them now.
 inline QImage ScreenPixels(const QRect& r) {
     QProcess import;
-    import.start(QStringLiteral("import"),
-                 {"-window", "root", "-crop",
-                  QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()),
-                  "+repage", "png:-"});
+    import.start(
+        QStringLiteral("import"),
+        {"-window", "root", "-crop",
+         QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()),
+         "+repage", "png:-"});
     if (!import.waitForFinished(20000) || import.exitCode() != 0) return {};
     return QImage::fromData(import.readAllStandardOutput(), "PNG")
         .convertToFormat(QImage::Format_RGB32);

@@ -198,8 +198,9 @@ std::string SuitStripSvg(Suit suit) {
 }
 
 std::string MarkerStripSvg() {
-    // A quiet place for a card: a faint shade inside a dark and a light outline, so that
-    // it reads on the light plain table as well as on dark felt.
+    // A quiet place for a card: a grey veil that calms any pattern beneath it, inside a
+    // dark and a light outline, so that it reads on the light plain table, on white snow
+    // and on dark felt alike.
     std::string w = Num(CellWidth - 60), h = Num(StripHeight - 60);
     std::string iw = Num(CellWidth - 116), ih = Num(StripHeight - 116);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -207,12 +208,12 @@ std::string MarkerStripSvg() {
            "height=\"1464\" viewBox=\"0 0 13836 1464\">\n"
            "<rect x=\"30\" y=\"30\" width=\"" +
            w + "\" height=\"" + h +
-           "\" rx=\"72\" ry=\"72\" fill=\"#000000\" fill-opacity=\"0.13\" stroke=\"#202020\" "
-           "stroke-opacity=\"0.55\" stroke-width=\"18\"/>\n"
+           "\" rx=\"72\" ry=\"72\" fill=\"#808080\" fill-opacity=\"0.5\" stroke=\"#202020\" "
+           "stroke-opacity=\"0.85\" stroke-width=\"22\"/>\n"
            "<rect x=\"58\" y=\"58\" width=\"" +
            iw + "\" height=\"" + ih +
-           "\" rx=\"50\" ry=\"50\" fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"0.6\" "
-           "stroke-width=\"12\"/>\n"
+           "\" rx=\"50\" ry=\"50\" fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"0.85\" "
+           "stroke-width=\"14\"/>\n"
            "</svg>\n";
 }
 
