@@ -104,8 +104,9 @@ void ScoreTable::fitInsideParent() {
     const int margin = Pixels(MarginTwips, twipsPerPixel_);
     int right = margin, bottom = margin;
     if (const QWidget* p = parentWidget()) {
-        right += std::clamp(x() + width() - p->width(), 0, width() / 2);
-        bottom += std::clamp(y() + height() - p->height(), 0, height() / 2);
+        right += std::clamp(x() + width() - p->width(), 0, width() - 2 * margin - close_->width());
+        bottom +=
+            std::clamp(y() + height() - p->height(), 0, height() - 2 * margin - close_->height());
     }
     layout()->setContentsMargins(margin, margin, right, bottom);
 }
@@ -125,18 +126,22 @@ void ScoreTable::applySizes() {
     const float t = twipsPerPixel_;
     setGeometry(Pixels(LeftTwips, t), Pixels(TopTwips, t), Pixels(WidthTwips, t),
                 Pixels(HeightTwips, t));
-    // The same margin all round, inside the raised border, keeps the text clear of it.
-    fitInsideParent();
     QFont text = font();
     text.setPixelSize(std::max(6, Pixels(TextTwips, t)));
     for (QLabel* l : {played_, won_, lost_, streak_, longest_}) l->setFont(text);
     QFont bold = text;
     bold.setBold(true);
     title_->setFont(bold);
+    // The buttons are as wide as their words, so that "Close" fits the part of the panel
+    // a small window shows.
     for (QPushButton* b : {reset_, close_}) {
         b->setFont(text);
-        b->setFixedHeight(Pixels(ButtonHeightTwips, t));
+        b->setFixedSize(QFontMetrics(text).horizontalAdvance(b->text()) +
+                            4 * Pixels(MarginTwips, t),
+                        Pixels(ButtonHeightTwips, t));
     }
+    // The same margin all round, inside the raised border, keeps the text clear of it.
+    fitInsideParent();
 }
 
 void ScoreTable::setGameName(const QString& name) {

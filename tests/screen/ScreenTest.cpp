@@ -4,11 +4,11 @@
 #include "../support/Screen.h"
 
 #include "../window/WindowTest.h"
+#include "game/Twips.h"
 #include "ui/AppIdentity.h"
 
-#include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace zarn::test {
@@ -45,6 +45,19 @@ public:
         return std::nullopt;
     }
     QRect scorePanel() { return window->scoreTable()->geometry(); }
+    // A point of bare table on the screen, far from the cards and the panels.
+    QPoint bareTable() {
+        const QRect onScreen(table()->mapFromGlobal(QPoint(0, 0)), table()->screen()->size());
+        const QRect visible = table()->rect().intersected(onScreen);
+        const float tpp = table()->twipsPerPixel();
+        for (int y = visible.bottom() - 5; y > visible.top(); y -= 7)
+            for (int x = visible.right() - 5; x > visible.left(); x -= 7)
+                if (window->pointer().PictureAt(float(x) * tpp, float(y) * tpp) == 0 &&
+                    !table()->childAt(x, y))
+                    return {x, y};
+        ADD_FAILURE() << "no bare table";
+        return {};
+    }
 };
 
 // A card dragged over the open score panel is seen whole above it while it hangs there;
@@ -54,10 +67,7 @@ TEST_F(Screen, ADraggedCardPassesAboveTheOpenScorePanelAndLeavesNoTrace) {
     trigger(&GameMenuActions::showScores);
     const int card = TopCard(s(), 1);
     const QRect home = table()->pixelRect(card), panel = scorePanel();
-    const QPoint away(table()->width() - 5, table()->height() - 5);
-    ASSERT_EQ(window->pointer().PictureAt(away.x() * table()->twipsPerPixel(),
-                                          away.y() * table()->twipsPerPixel()),
-              0);
+    const QPoint away = bareTable();
     pointerTo(away);
     QTest::qWait(300);
     const QImage face = ScreenPixels(global(home)), panelBefore = ScreenPixels(global(panel));
@@ -82,6 +92,125 @@ TEST_F(Screen, ADraggedCardPassesAboveTheOpenScorePanelAndLeavesNoTrace) {
     EXPECT_TRUE(ScreenPixelsOnceEqual(global(panel), panelBefore) == panelBefore)
         << "no trace of the card on the panel";
     EXPECT_TRUE(ScreenPixelsOnceEqual(global(home), face) == face) << "the card back at home";
+}
+
+// Presses of every button on the panels, over a card hidden by the score panel and over
+// bare table, reach neither: no card moves, the background stays, the panel stays open.
+// The speed bar has no menu of its own.
+TEST_F(Screen, PressesOnThePanelsStayOnThePanels) {
+    open();
+    fastGlides();
+    trigger(&GameMenuActions::autoMove); // off
+    trigger(&GameMenuActions::showScores);
+    const QRect panel = scorePanel();
+    int cell = 9; // the free cell most under the score panel
+    auto under = [&](int p) {
+        const QRect r = table()->pixelRect(MarkerOf(p)).intersected(panel);
+        return r.width() * r.height();
+    };
+    for (int p = 10; p <= 16; ++p)
+        if (under(p) > under(cell)) cell = p;
+    PileCards piles;
+    piles[cell] = {D1};
+    arrange(piles, {1, 2, 3});
+    const PileCards before = allPiles();
+    const int background = s().BackgroundIndex;
+    const QWidget* speed = window->speedFrame();
+    auto inSpeed = [&](const char* name) {
+        return speed->findChild<QWidget*>(QString::fromLatin1(name))->geometry().center() +
+               speed->pos();
+    };
+    const std::optional<QPoint> overCard = pointOf(panel, D1), overBare = pointOf(panel, 0);
+    ASSERT_TRUE(overCard && overBare);
+    const QPoint points[] = {*overCard, *overBare, inSpeed("SlowLabel"), inSpeed("FastLabel"),
+                             speed->pos() + QPoint(1, speed->height() / 2)};
+    for (QPoint p : points) {
+        pointerTo(p);
+        button("click", 3);
+        button("mousedown");
+        pointerTo(p + QPoint(15, 30));
+        button("mouseup");
+        pointerTo(p);
+        Xdotool({"click", "--repeat", "2", "--delay", "60", "1"});
+    }
+    // The events come in order: once this press has stepped the background, every press
+    // above has been handled.
+    const QPoint away = bareTable();
+    pointerTo(away);
+    button("click", 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s().BackgroundIndex != background; }));
+    EXPECT_EQ(s().BackgroundIndex, background + 1);
+    EXPECT_EQ(allPiles(), before);
+    EXPECT_FALSE(window->pointer().dragging());
+    EXPECT_TRUE(window->scoreTable()->isVisible());
+    expectWhole();
+
+    pointerTo(inSpeed("SpeedRange"));
+    button("click", 3);
+    QTest::qWait(300);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no scroll-bar menu";
+    if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+// The score panel keeps its place and size; at every card size its "Close" lies inside
+// the window and closes it, as do Esc and a left press on the bare table; a press on a
+// card keeps its meaning and leaves the panel open.
+TEST_F(Screen, TheScorePanelClosesAtEveryCardSize) {
+    for (const char* scale : {".4", ".92", "2"}) {
+        SCOPED_TRACE(scale);
+        open(QByteArray(scale) + "\r\n75\r\n0\r\nY\r\n");
+        ScoreTable* panel = window->scoreTable();
+        const QPoint away = bareTable();
+        trigger(&GameMenuActions::showScores);
+        const float tpp = table()->twipsPerPixel();
+        EXPECT_EQ(panel->geometry(),
+                  QRect(Pixels(ScoreTable::LeftTwips, tpp), Pixels(ScoreTable::TopTwips, tpp),
+                        Pixels(ScoreTable::WidthTwips, tpp), Pixels(ScoreTable::HeightTwips, tpp)));
+        const QRect close(panel->closeButton()->mapTo(table(), QPoint()),
+                          panel->closeButton()->size());
+        EXPECT_TRUE(table()->rect().contains(close));
+        pointerTo(close.center());
+        button("click");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); })) << "Close";
+
+        trigger(&GameMenuActions::showScores);
+        Xdotool({"key", "Escape"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); })) << "Esc";
+
+        trigger(&GameMenuActions::showScores);
+        const int background = s().BackgroundIndex;
+        pointerTo(grabPoint(TopCard(s(), 1)));
+        button("click");
+        pointerTo(away);
+        button("click", 3);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return s().BackgroundIndex != background; }));
+        EXPECT_TRUE(panel->isVisible()) << "a press on a card";
+        button("click");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); })) << "bare table";
+    }
+}
+
+// The game-over boxes carry the result only in their titles: each is wide enough for its
+// whole title beside a title bar's buttons.
+TEST_F(Screen, AGameOverBoxIsWideEnoughForItsTitle) {
+    rec.realGameOverBox = true;
+    open();
+    for (bool won : {true, false}) {
+        int width = 0;
+        QString title;
+        OnNextModal([&](QDialog* box) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+            width = box->frameGeometry().width();
+            title = box->windowTitle();
+            box->accept();
+        });
+        window->showGameOver(won);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        EXPECT_GE(width, metrics.horizontalAdvance(title) + 6 * metrics.height())
+            << title.toStdString();
+    }
 }
 
 // The markers of empty piles stand out from the table beneath them.
