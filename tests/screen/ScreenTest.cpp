@@ -213,17 +213,40 @@ TEST_F(Screen, AGameOverBoxIsWideEnoughForItsTitle) {
     }
 }
 
-// The markers of empty piles stand out from the table beneath them.
-TEST_F(Screen, TheMarkersOfEmptyPilesAreDrawn) {
+// The markers of empty piles and the frame round the foundations read on the plain
+// table and on every tile: across each one's left edge lie a dark line and a light one.
+TEST_F(Screen, TheMarkersAndTheFoundationFrameReadOnEveryTable) {
     open();
-    PileCards p;
-    p[1] = {Card(13, 'S')};
-    arrange(p, {2});
-    QTest::qWait(200);
-    const QImage marker = ScreenPixels(global(table()->pixelRect(MarkerOf(13))));
-    ASSERT_FALSE(marker.isNull());
-    EXPECT_NE(marker.pixel(marker.width() / 2, 1),
-              marker.pixel(marker.width() / 2, marker.height() / 2));
+    ASSERT_TRUE(s().Piles[13].empty()) << "the first deal leaves cell 13 empty";
+    const QRect marker = table()->pixelRect(MarkerOf(13));
+    const float tpp = table()->twipsPerPixel();
+    const QPoint frame(int(s().CornerLeft / tpp),
+                       int((s().CornerTop + s().CornerHeight / 2) / tpp));
+    QImage last;
+    for (int tile = 0; tile <= MaxBackgroundIndex; ++tile) {
+        SCOPED_TRACE(tile);
+        const QRect area = global(marker.adjusted(-3, 0, 0, 0));
+        QImage now; // the new background painted and settled
+        for (int i = 0; i < 50; ++i) {
+            QTest::qWait(60);
+            now = ScreenPixels(area);
+            if (now != last && ScreenPixelsOnceEqual(area, now, 150) == now) break;
+        }
+        last = now;
+        // The darkest and the lightest pixel of a short row across an edge.
+        auto contrast = [&](QPoint edge) {
+            int darkest = 255, lightest = 0;
+            const QImage line = ScreenPixels(global(QRect(edge - QPoint(2, 0), QSize(9, 1))));
+            for (int x = 0; x < line.width(); ++x) {
+                darkest = std::min(darkest, qGray(line.pixel(x, 0)));
+                lightest = std::max(lightest, qGray(line.pixel(x, 0)));
+            }
+            return lightest - darkest;
+        };
+        EXPECT_GE(contrast(QPoint(marker.left(), marker.center().y())), 130) << "marker";
+        EXPECT_GE(contrast(frame), 100) << "frame";
+        window->nextBackground();
+    }
 }
 
 } // namespace
