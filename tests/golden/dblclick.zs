@@ -40,10 +40,13 @@ print history
 # marker (2790, 3772).
 dblclick 52
 # The two of spades fits nowhere (four cells are empty, but a double-click never fills
-# one), the ten of clubs is covered, 73 is an ace-reveal picture: nothing happens.
+# one), the ten of clubs is covered, 73 is an ace-reveal picture: nothing happens. The
+# seven of diamonds (20), under the eight in column 2, fits its foundation, but a
+# right-click sends only a top card.
 dblclick 41
 dblclick 10
 dblclick 73
+rightclick 20
 print history
 dblclick 40
 dblclick 41

@@ -14,8 +14,10 @@ deal 26 12 41 13 1 2 3 4 5 22 6 7 8 9 10 21 11 14 15 16 17 18 19 20 23 24 28 27 
 print window
 # The eight of diamonds double-clicked onto the nine, the deal's first move: at the
 # first of its 7 glide steps "size up" and undo are chosen (they wait); the eight still
-# stands in column 2, lifted. The glide then ends at once: one yield, not seven.
+# stands in column 2, lifted, drawn in front of every card. The glide then ends at once:
+# one yield, not seven.
 inject print moving
+inject print front
 inject size up
 inject undo
 inject print piles

@@ -72,7 +72,17 @@ TEST(Titles, AreExactlyTheCaptionsTheWindowsGive) {
               "SORRY, NO MORE MOVES LEFT ! | ZARN");
 }
 
-// The program itself, started as the desktop starts it, maps its window "ZARN".
+// The class the desktop ties to the menu entry (its StartupWMClass) on X11.
+QString EntryWindowClass() {
+    QFile entry(QStringLiteral(ZARN_DESKTOP_ENTRY));
+    if (!entry.open(QIODevice::ReadOnly)) return QStringLiteral("(no menu entry)");
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("StartupWMClass=")) return QString::fromUtf8(line.mid(15));
+    return QStringLiteral("(no StartupWMClass)");
+}
+
+// The program itself, started as the desktop starts it, maps its window "ZARN", whose
+// class is the one the menu entry names.
 TEST(Program, ShowsItsWindow) {
     QTemporaryDir dir;
     QFile settings(dir.filePath(QStringLiteral("zarn.pro")));
@@ -83,17 +93,26 @@ TEST(Program, ShowsItsWindow) {
     game.setWorkingDirectory(dir.path());
     game.start(QStringLiteral(ZARN_EXE), {});
     ASSERT_TRUE(game.waitForStarted());
+    QString id;
     const bool shown = QTest::qWaitFor(
-        [] {
+        [&id] {
             QProcess search;
             search.start(QStringLiteral("xdotool"),
                          {"search", "--onlyvisible", "--name", "^ZARN$"});
-            return search.waitForFinished(5000) && search.exitCode() == 0;
+            if (!search.waitForFinished(5000) || search.exitCode() != 0) return false;
+            id = QString::fromUtf8(search.readAllStandardOutput()).section('\n', 0, 0);
+            return true;
         },
         10000);
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {"-id", id, "WM_CLASS"});
+    xprop.waitForFinished(10000);
     game.kill();
     game.waitForFinished();
     EXPECT_TRUE(shown);
+    // WM_CLASS(STRING) = "zarn", "zarn": the instance, then the class.
+    EXPECT_EQ(xprop.readAllStandardOutput().trimmed().toStdString(),
+              "WM_CLASS(STRING) = \"zarn\", \"" + EntryWindowClass().toStdString() + "\"");
 }
 
 } // namespace

@@ -57,8 +57,11 @@ TEST_F(Menu, EveryCommandDoesWhatItSays) {
     trigger(&GameMenuActions::undo);
     EXPECT_EQ(cards(1), std::vector<int>{H9});
     expectWhole();
+    const QSize fitted = window->size();
+    window->resize(fitted + QSize(40, 30));
     trigger(&GameMenuActions::resetPositions);
     EXPECT_EQ(allPiles(), dealt);
+    EXPECT_EQ(window->size(), fitted) << "the window fitted to the deal again";
     EXPECT_TRUE(window->actions().decreaseSize->isEnabled());
     for (int i = 0; i < 90; ++i) trigger(&GameMenuActions::decreaseSize);
     EXPECT_EQ(s().SizeScale, MinScale);
@@ -181,10 +184,11 @@ TEST_F(Menu, APacedGlideTakesEveryStepInItsTime) {
     window->speedFrame()->setValue(30); // 900 steps of 55 µs
     arrange(OneMoveAvailable());
     const double x0 = s().CardHomeX[D1], x1 = s().CardHomeX[MarkerOf(17)];
-    std::vector<float> seen; // the ace's Left at each yield of its glide
+    const double y0 = s().CardHomeY[D1], y1 = s().CardHomeY[MarkerOf(17)];
+    std::vector<std::pair<float, float>> seen; // the ace's corner at each yield of its glide
     std::function<void()> watch = [&] {
         if (s().Busy != Yes) return;
-        seen.push_back(table()->left(D1));
+        seen.emplace_back(table()->left(D1), table()->top(D1));
         QTimer::singleShot(0, watch);
     };
     QTimer::singleShot(0, watch);
@@ -193,7 +197,10 @@ TEST_F(Menu, APacedGlideTakesEveryStepInItsTime) {
     QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(D1));
     EXPECT_GE(clock.nsecsElapsed(), 900 * 55'000 - 2'000'000);
     ASSERT_EQ(seen.size(), 898u);
-    for (int i = 2; i < 898; ++i) ASSERT_EQ(seen[i - 1], float(x0 + i * ((x1 - x0) / 900))) << i;
+    for (int i = 2; i < 898; ++i)
+        ASSERT_EQ(seen[i - 1], std::make_pair(float(x0 + i * ((x1 - x0) / 900)),
+                                              float(y0 + i * ((y1 - y0) / 900))))
+            << i;
     EXPECT_EQ(cards(17), std::vector<int>{D1});
 }
 

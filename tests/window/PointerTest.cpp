@@ -108,7 +108,8 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              t.before[4].clear();
              t.before[17] = {D1};
          }},
-        {"a covered ace shows on top while the button is held, over its own picture too",
+        {"a covered ace shows on top while the button is held, over its own picture too, "
+         "and hides under a passing pointer after a release never seen",
          [](Pointer& t) {
              const int reveal = RevealFirst;
              QTest::mousePress(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(C1));
@@ -120,6 +121,14 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier,
                                  t.pixelIn(C1, 400, 700));
              EXPECT_FALSE(t.table()->isVisible(reveal));
+             // A release the window never saw: the pointer passing over the ace hides it.
+             QTest::mousePress(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(C1));
+             QMouseEvent moved(QEvent::MouseMove, t.grabPoint(C1),
+                               t.table()->mapToGlobal(t.grabPoint(C1)), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+             QApplication::sendEvent(t.table(), &moved);
+             EXPECT_FALSE(t.table()->isVisible(reveal));
+             QTest::mouseRelease(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(C1));
          }},
         {"a right press on the bare table steps the background, on a card it does not",
          [](Pointer& t) {

@@ -2,4 +2,6 @@
 
 #include <iostream>
 
-int main() { return zarn::RunScript(std::cin, std::cout, std::cerr); }
+int main() {
+    return zarn::RunScript(std::cin, std::cout, std::cerr);
+}
