@@ -69,11 +69,6 @@ QString Unusable(const QByteArray& bytes, qint64& pixels, int depth) {
         switch (xml.readNext()) {
         case QXmlStreamReader::ProcessingInstruction: // the XML declaration is none
             return RefersToOthers;
-        case QXmlStreamReader::DTD:
-            for (const QXmlStreamEntityDeclaration& entity : xml.entityDeclarations())
-                if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty())
-                    return RefersToOthers;
-            break;
         case QXmlStreamReader::StartElement:
             for (const QXmlStreamAttribute& a : xml.attributes()) {
                 if (a.name() != QLatin1String("href")) continue;
