@@ -1,9 +1,11 @@
 #include "game/Cards.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace zarn {
 
@@ -40,14 +42,48 @@ size_t DecimalLength(std::string_view text) {
     return i;
 }
 
+namespace {
+// Whether a decimal number (no sign) too far from 1 for a double lies above 1: the place
+// of its first significant digit plus its written exponent is positive.
+bool AboveOne(std::string_view number) {
+    const size_t e = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const long long place = first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    long long exponent = 0;
+    if (e < number.size()) {
+        std::string_view written = number.substr(e + 1);
+        const bool negative = written.front() == '-';
+        if (written.front() == '+' || negative) written.remove_prefix(1);
+        constexpr long long Far = std::numeric_limits<long long>::max() / 4;
+        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec !=
+                std::errc() ||
+            exponent > Far)
+            exponent = Far;
+        if (negative) exponent = -exponent;
+    }
+    return place + exponent > 0;
+}
+} // namespace
+
+std::optional<double> LeadingDecimal(std::string_view text) {
+    std::string_view number = text.substr(0, DecimalLength(text));
+    if (number.empty()) return std::nullopt;
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative) number.remove_prefix(1);
+    double value = 0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec == std::errc::result_out_of_range)
+        value = AboveOne(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
+}
+
 double NumericValue(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    // Only the number itself is copied, so strtod never reads past the view nor accepts
-    // hex, infinities or NaN.
-    const size_t length = DecimalLength(text);
-    if (length == 0) return 0;
-    const double v = std::strtod(std::string(text.substr(0, length)).c_str(), nullptr);
-    return std::isfinite(v) ? v : 0;
+    return LeadingDecimal(text).value_or(0);
 }
 
 i16 RoundEven(double x) {

@@ -3,6 +3,7 @@
 
 #include "game/GameState.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ std::string FormatField(int n);
 // Length of the decimal number (sign, digits, fraction, exponent) a text starts with;
 // 0 when it starts with none.
 size_t DecimalLength(std::string_view text);
+// The value of the decimal number a text starts with, read the same way whatever the
+// process's locale ("." is the decimal point); none when it starts with none. A number too
+// large for a double gives plus or minus infinity, one too small zero.
+std::optional<double> LeadingDecimal(std::string_view text);
 // The value of the decimal number a text starts with after leading blanks; 0 if none.
 double NumericValue(std::string_view text);
 // NumericValue rounded half to even, as a 16-bit number.

@@ -3,11 +3,9 @@
 #include "game/Cards.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,18 +42,12 @@ std::string_view SkipBlanks(std::string_view text) {
     return text.substr(i);
 }
 
-std::optional<double> ToDouble(std::string_view number) {
-    if (number.empty() || number.size() > MaxNumberLength) return std::nullopt;
-    std::string copy(number);
-    double value = std::strtod(copy.c_str(), nullptr);
-    if (std::isnan(value)) return std::nullopt;
-    return value; // an overflow gives ±HUGE_VAL, which the range checks handle
-}
-
-// Line 1: the value of the number the line starts with, the rest of the line ignored.
+// Line 1: the value of the number the line starts with, the rest of the line ignored; a
+// number longer than a setting could be is none.
 std::optional<double> LeadingNumber(std::string_view line) {
     line = SkipBlanks(line);
-    return ToDouble(line.substr(0, DecimalLength(line)));
+    if (DecimalLength(line) > MaxNumberLength) return std::nullopt;
+    return LeadingDecimal(line);
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -69,7 +61,7 @@ std::string_view Trimmed(std::string_view text) {
 std::optional<double> WholeField(std::string_view line) {
     std::string_view field = Trimmed(line.substr(0, line.find(',')));
     if (field.empty() || DecimalLength(field) != field.size()) return std::nullopt;
-    return ToDouble(field);
+    return LeadingNumber(field);
 }
 
 // Round half to even, then bring into [low, high].
@@ -96,14 +88,19 @@ Settings ParseSettings(QByteArrayView bytes) {
         int index = RoundedInRange(*background, -1, MaxBackgroundIndex + 1);
         s.BackgroundIndex = (index < 0 || index > MaxBackgroundIndex) ? 0 : index;
     }
-    if (!line(3).empty()) s.AutoMove = line(3).front() == 'Y';
+    // AutoMove is on only when line 4 starts with "Y"; an empty, damaged or missing line
+    // turns it off.
+    s.AutoMove = line(3).substr(0, 1) == "Y";
     return s;
 }
 
 QByteArray FormatScale(float scale) {
+    // Written the same whatever the process's locale: "." as the decimal point.
     char text[64];
-    std::snprintf(text, sizeof text, "%06.3f", static_cast<double>(scale));
-    return QByteArray(text);
+    const auto end = std::to_chars(text, text + sizeof text, static_cast<double>(scale),
+                                   std::chars_format::fixed, 3)
+                         .ptr;
+    return QByteArray(text, end - text).rightJustified(6, '0');
 }
 
 QByteArray FormatPrintedInteger(int value) {

@@ -8,8 +8,10 @@
 //   4  AutoMove              written "Y"/"N"   (default line "Y")
 //
 // Parsing is a pure function of the bytes so that any file, including one the program
-// never wrote, can be fed to it: each unusable line gives the default of that line and
-// values outside their range are brought back into it.
+// never wrote, can be fed to it: an unusable line 1, 2 or 3 gives the default of that
+// line, AutoMove is on only when line 4 starts with "Y" (so a missing line 4 turns it
+// off), and values outside their range are brought back into it. Numbers are read and
+// written with "." as the decimal point whatever the process's locale.
 
 #include "game/GameState.h"
 #include "table/CardMetrics.h"

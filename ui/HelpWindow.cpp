@@ -9,10 +9,14 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zarn {
 namespace {
@@ -26,6 +30,31 @@ constexpr float BrowserWidthMarginTwips = 120;
 constexpr float BrowserHeightMarginTwips = 480;
 // The largest page, picture or style sheet the help window reads.
 constexpr qint64 MaxHelpBytes = 4 * 1024 * 1024;
+// Tables nested deeper than this are laid out by recursion deep enough to overflow the
+// stack (3000 of them crash the program); a page holding such tables is not shown.
+constexpr int MaxTableDepth = 32;
+
+// How deep the tables of a page are nested, counting each start and end tag.
+int TableDepth(const QByteArray& page) {
+    static const QRegularExpression tag(QStringLiteral("<(/?)table\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    int depth = 0, deepest = 0;
+    for (const QRegularExpressionMatch& m : tag.globalMatch(QString::fromLatin1(page))) {
+        depth = m.capturedLength(1) == 0 ? depth + 1 : std::max(0, depth - 1);
+        deepest = std::max(deepest, depth);
+    }
+    return deepest;
+}
+
+// The bytes of a help page, picture or style sheet in the help's folder; nothing when it
+// cannot be read whole at once, or is a page nesting tables too deep to lay out.
+std::optional<QByteArray> HelpFile(const QString& path, int type) {
+    const ForeignFile file = ReadForeignFile(path, MaxHelpBytes);
+    if (file.outcome != ForeignFile::Read) return std::nullopt;
+    if (type == QTextDocument::HtmlResource && TableDepth(file.bytes) > MaxTableDepth)
+        return std::nullopt;
+    return file.bytes;
+}
 
 // Whether url is the help page or lies in the page's folder, links followed.
 bool InsideHelp(const QUrl& url, const QUrl& page) {
@@ -46,13 +75,25 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override {
         const QUrl url = source().resolved(name);
-        if (!InsideHelp(url, page_)) return {};
+        if (!InsideHelp(url, page_)) return Refused(type);
         if (!url.isLocalFile()) return QTextBrowser::loadResource(type, url);
-        const ForeignFile file = ReadForeignFile(url.toLocalFile(), MaxHelpBytes);
-        return file.outcome == ForeignFile::Read ? QVariant(file.bytes) : QVariant();
+        const std::optional<QByteArray> bytes = HelpFile(url.toLocalFile(), type);
+        if (!bytes) return Refused(type);
+        if (type != QTextDocument::ImageResource) return *bytes;
+        const QImage image = QImage::fromData(*bytes);
+        return image.isNull() ? Refused(type) : QVariant(image);
     }
 
 private:
+    // What a refused resource is answered with. Nothing at all, or a null picture, would
+    // make the document and its picture handler open the file by its name themselves.
+    static QVariant Refused(int type) {
+        if (type != QTextDocument::ImageResource) return QByteArray();
+        QImage none(1, 1, QImage::Format_ARGB32);
+        none.fill(Qt::transparent);
+        return none;
+    }
+
     const QUrl& page_;
 };
 
@@ -65,7 +106,7 @@ QUrl HelpWindow::BuiltInPage() {
 
 QUrl HelpWindow::HelpLocation(const QString& programDir) {
     const QString page = QDir(programDir).filePath(QStringLiteral("zarn.htm"));
-    return ReadForeignFile(page, MaxHelpBytes).outcome == ForeignFile::Read
+    return HelpFile(page, QTextDocument::HtmlResource)
                ? QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath())
                : BuiltInPage();
 }

@@ -7,9 +7,14 @@
 #include "table/Pictures/ArtFiles.h"
 #include "ui/HelpWindow.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QTextBrowser>
+#include <QtEndian>
+#include <clocale>
 #include <functional>
 #include <numeric>
 #include <sys/stat.h>
@@ -32,6 +37,7 @@ struct Case {
     std::function<void(Hostile&)> prepare;
     std::vector<const char*> told;            // each named in exactly one message
     std::function<void(Hostile&)> check = {}; // after two games, before "Exit"
+    QByteArray settingsOnExit = {};           // when given, zarn.pro after "Exit"
     friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -68,6 +74,30 @@ protected:
     void link(const QString& target, const char* name) {
         ASSERT_TRUE(QFile::link(target, path(name)));
     }
+    // What lies in the folder besides the game's own files (zarn.pro, scores/): names,
+    // kinds, link targets and the bytes of regular files.
+    QStringList outside() const {
+        QStringList found;
+        QDirIterator it(dir.path(),
+                        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo f(it.next());
+            const QString name = QDir(dir.path()).relativeFilePath(f.filePath());
+            if (name == "zarn.pro" || name == "scores" || name.startsWith("scores/")) continue;
+            if (f.isSymLink())
+                found << name + " -> " + f.symLinkTarget();
+            else if (f.isFile())
+                found << name + " " +
+                             QCryptographicHash::hash(readFile(f.filePath()),
+                                                      QCryptographicHash::Sha1)
+                                 .toHex();
+            else
+                found << name + (f.isDir() ? "/" : " (not a file)");
+        }
+        found.sort();
+        return found;
+    }
     void clickLink(QTextBrowser* b, const char* text) {
         QTextCursor c = b->document()->find(QString::fromLatin1(text));
         ASSERT_FALSE(c.isNull()) << text;
@@ -75,6 +105,47 @@ protected:
         QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(c).center());
     }
 };
+
+// A decimal-comma run must really have the decimal comma.
+void ExpectTheLocaleAsAsked() {
+    EXPECT_EQ(*std::localeconv()->decimal_point == ',',
+              qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
+}
+
+// Blue artwork holding more; as an embedded picture, one of 10 x 10 pixels.
+QByteArray Svg(const QByteArray& inside, const QByteArray& head = {}) {
+    return head +
+           "<svg xmlns='http://www.w3.org/2000/svg' "
+           "xmlns:xlink='http://www.w3.org/1999/xlink' width='10' height='10' "
+           "viewBox='0 0 13836 1464'><rect width='13836' height='1464' fill='#00f'/>" +
+           inside + "</svg>";
+}
+QByteArray Image(const QByteArray& href) {
+    return "<image width='9' height='9' xlink:href='" + href + "'/>";
+}
+QByteArray DataLink(const char* type, const QByteArray& bytes) {
+    return "data:" + QByteArray(type) + ";base64," + bytes.toBase64();
+}
+// A PNG of one pixel whose header says it is width x height.
+QByteArray PngClaiming(int width, int height) {
+    QImage one(1, 1, QImage::Format_RGB32);
+    one.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    one.save(&buffer, "PNG");
+    QByteArray ihdr = png.mid(12, 17); // "IHDR" and its 13 bytes
+    qToBigEndian<quint32>(width, ihdr.data() + 4);
+    qToBigEndian<quint32>(height, ihdr.data() + 8);
+    quint32 crc = 0xffffffff;
+    for (char byte : ihdr) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+    }
+    png.replace(12, 17, ihdr);
+    qToBigEndian<quint32>(~crc, png.data() + 29);
+    return png;
+}
 
 std::vector<Case> Hostile::Cases() {
     return {
@@ -169,9 +240,10 @@ std::vector<Case> Hostile::Cases() {
                  EXPECT_TRUE(b->toPlainText().startsWith("ZARN help"));
              }
              EXPECT_EQ(opener.opened, QList<QUrl>{QUrl("http://example.invalid/")});
-             EXPECT_FALSE(b->loadResource(QTextDocument::ImageResource,
-                                          QUrl::fromLocalFile(t.path("secret.txt")))
-                              .isValid());
+             // A style sheet from outside the help is answered with nothing.
+             EXPECT_EQ(b->loadResource(QTextDocument::StyleSheetResource,
+                                       QUrl::fromLocalFile(t.path("secret.txt"))),
+                       QVariant(QByteArray()));
              t.clickLink(b, "beside");
              EXPECT_EQ(b->toPlainText(), "another help page");
          }},
@@ -186,6 +258,86 @@ std::vector<Case> Hostile::Cases() {
                          "<use href='#a'/></svg>");
          },
          {"clubs2.svg"}},
+        // The settings file under a decimal-comma locale (the same rows run under one).
+        {"NoSettingsFileUnderAnyLocale",
+         [](Hostile& t) { QFile::remove(t.settingsPath()); },
+         {"zarn.pro"},
+         [](Hostile& t) {
+             ExpectTheLocaleAsAsked();
+             EXPECT_EQ(t.s().SizeScale, 0.92f);
+             EXPECT_EQ(t.readFile(t.settingsPath()), "00.920\r\n 75 \r\n 0 \r\nY\r\n");
+         },
+         "00.920\r\n 75 \r\n 0 \r\nY\r\n"},
+        {"SettingsOfSize1Point1UnderAnyLocale",
+         [](Hostile& t) { t.writeSettings("01.100\r\n 75 \r\n 1 \r\nY\r\n"); },
+         {},
+         [](Hostile& t) { EXPECT_EQ(t.s().SizeScale, 1.1f); },
+         "01.100\r\n 75 \r\n 1 \r\nY\r\n"},
+        // Artwork that would make QtSvg read other files, or decode gigabytes.
+        {"ArtworkWithAStyleSheetInstructionOrAPictureNamedWithHash",
+         [](Hostile& t) {
+             t.fifo("sheet.css");
+             t.writeFile(t.path("clubs2.svg"),
+                         Svg({}, "<?xml version='1.0'?><?xml-stylesheet type='text/css' href='" +
+                                     t.path("sheet.css").toUtf8() + "'?>"));
+             // To <image>, "#card" is a file of the working folder, not a part of the SVG.
+             ASSERT_TRUE(QDir::setCurrent(t.dir.path()));
+             t.fifo("#card");
+             t.writeFile(t.path("backs.svg"), Svg(Image("#card")));
+         },
+         {"clubs2.svg", "backs.svg"}},
+        {"ArtworkEmbeddingSvgThatNamesAFifo",
+         [](Hostile& t) {
+             t.fifo("inner.png");
+             const QByteArray inner = Svg(Image(t.path("inner.png").toUtf8()));
+             t.writeFile(t.path("spades2.svg"),
+                         Svg(Image(DataLink("image/svg+xml",
+                                            Svg(Image(DataLink("image/svg+xml", inner)))))));
+         },
+         {"spades2.svg"}},
+        {"ArtworkWith100Embedded5000x5000Pngs",
+         [](Hostile& t) {
+             QByteArray images;
+             for (int i = 0; i < 100; ++i)
+                 images += Image(DataLink("image/png", PngClaiming(5000, 5000)));
+             t.writeFile(t.path("hearts2.svg"), Svg(images));
+         },
+         {"hearts2.svg"}},
+        // The help page's pictures from outside its folder, a FIFO beside it, and a page
+        // of 3000 nested tables: nothing of them is read, and nothing is told.
+        {"HelpPicturesAndDeeplyNestedTables",
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkpath("help");
+             QDir(t.dir.path()).mkpath("deep");
+             QImage red(300, 300, QImage::Format_RGB32);
+             red.fill(Qt::red);
+             ASSERT_TRUE(red.save(t.path("red.png")));
+             t.fifo("help/fifo.png");
+             t.writeFile(t.path("help/zarn.htm"),
+                         "<p>ZARN help</p><p><img src='fifo.png'></p><p><img src='" +
+                             t.path("red.png").toUtf8() +
+                             "'><img src='../red.png'><img src='/dev/zero'></p>"
+                             "<p><a href='deep.htm'>deep</a></p>");
+             const QByteArray deep = QByteArray("<table><tr><td>").repeated(3000) + "deep" +
+                                     QByteArray("</td></tr></table>").repeated(3000);
+             t.writeFile(t.path("help/deep.htm"), deep);
+             t.writeFile(t.path("deep/zarn.htm"), deep);
+         },
+         {},
+         [](Hostile& t) {
+             t.trigger(&GameMenuActions::help);
+             HelpWindow* help = t.window->helpWindow();
+             help->setLocation(QUrl::fromLocalFile(t.path("help/zarn.htm")));
+             help->reload();
+             QTextBrowser* b = help->browser();
+             EXPECT_TRUE(b->toPlainText().startsWith("ZARN help"));
+             EXPECT_LT(b->document()->size().height(), 300) << "no picture laid out";
+             t.clickLink(b, "deep");
+             EXPECT_EQ(b->toPlainText(), "") << "a page too deep to lay out is not shown";
+             help->setLocation(HelpWindow::HelpLocation(t.path("deep")));
+             help->reload();
+             EXPECT_EQ(b->source(), HelpWindow::BuiltInPage());
+         }},
     };
 }
 
@@ -196,6 +348,7 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     c.prepare(*this);
     if (IsSkipped() || HasFatalFailure()) return;
     const QImage expected = referenceTable();
+    const QStringList outsideBefore = outside();
     start();
     SetDealOrder(s(), Order());
     window->layOutDeal();
@@ -204,6 +357,10 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     window->showGameOver(false);
     if (c.check) c.check(*this);
     trigger(&GameMenuActions::exit);
+    EXPECT_EQ(outside(), outsideBefore) << "nothing but the game's own files changed";
+    if (!c.settingsOnExit.isEmpty()) {
+        EXPECT_EQ(readFile(settingsPath()), c.settingsOnExit);
+    }
     for (const char* name : c.told)
         EXPECT_EQ(std::count_if(rec.settingsNotices.begin(), rec.settingsNotices.end(),
                                 [name](const QString& n) { return n.contains(name); }),

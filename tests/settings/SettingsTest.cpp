@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
 #include <gtest/gtest.h>
 
 namespace zarn {
@@ -39,7 +40,10 @@ protected:
     }
 };
 
+// Also run under a decimal-comma locale, which must then be in force.
 TEST_F(SettingsFileTest, MissingDamagedAndOwnFilesAreReadAndWrittenExactly) {
+    EXPECT_EQ(*std::localeconv()->decimal_point == ',',
+              qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
     QTimer::singleShot(0, [&] { // the real notice: a box titled ZARN with one OK button
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_TRUE(box && box->buttons().size() == 1);

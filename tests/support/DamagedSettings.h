@@ -36,6 +36,11 @@ inline const std::vector<DamagedSettingsCase>& DamagedSettingsCases() {
         {"long number", QByteArray(20000, '9') + "\r\n 30 \r\n 2 \r\nN\r\n", {0.92f, 30, 2, false}},
         {"blank run", "1\r\n" + QByteArray(999, ' ') + "40\r\n4\r\nN\r\n", {1.0f, 40, 4, false}},
         {"binary", QByteArray("\0\xff\x01\x80\r\n\0 3\r\n\x7f\r\n\0Y", 16), {0.92f, 75, 0, false}},
+        // AutoMove is on only when line 4 starts with "Y".
+        {"empty fourth line", "1.5\r\n 20 \r\n 3 \r\n\r\n", {1.5f, 20, 3, false}},
+        {"no fourth line", "1.5\r\n 20 \r\n 3 \r\n", {1.5f, 20, 3, false}},
+        // The decimal point is "." under every locale; a comma ends the number.
+        {"decimal comma", "01,100\r\n 75 \r\n 0 \r\nY\r\n", {1.0f, 75, 0, true}},
     };
     return cases;
 }

@@ -5,6 +5,7 @@
 // column: the first four fanned as dealt, the last four by the fan step of play, so the
 // strip left showing of every covered card can be checked.
 
+#include "game/Cards.h"
 #include "game/GameState.h"
 #include "table/CardMetrics.h"
 #include "table/Pictures/Background.h"
@@ -36,9 +37,9 @@ bool Parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const bool more = i + 1 < argc;
         if (!std::strcmp(argv[i], "--scale") && more)
-            o.scale = std::strtof(argv[++i], nullptr);
+            o.scale = float(zarn::NumericValue(argv[++i])); // "." under every locale
         else if (!std::strcmp(argv[i], "--dpr") && more)
-            o.dpr = std::strtod(argv[++i], nullptr);
+            o.dpr = zarn::NumericValue(argv[++i]);
         else if (!std::strcmp(argv[i], "--background") && more)
             o.background = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--fan"))
