@@ -1,9 +1,8 @@
 #pragma once
-// The card pictures made while the caller goes on with other work. A strip kept in the
-// cache folder for the card size asked for (see StripCache.h) is cut at once; every
-// other strip is read and drawn on a worker thread of its own and cut into its pictures
-// there. The files of the working directory are read as soon as the job starts, before
-// the card size is known.
+// The card pictures made while the caller goes on with other work. Each strip has a
+// worker thread of its own, which reads its artwork file as soon as the job starts,
+// before the card size is known, then takes the strip kept in the cache folder for that
+// size (see StripCache.h) or draws it, and cuts it into its pictures.
 
 #include "table/Pictures/CardPictures.h"
 #include "table/Pictures/StripCache.h"
@@ -37,7 +36,7 @@ public:
     const QString& cacheFolder() const { return cacheFolder_; }
 
 private:
-    void startWorker(int strip, bool readCache);
+    void startWorker(int strip);
 
     QString progDir_;
     QString cacheFolder_;
