@@ -87,6 +87,8 @@ private:
     void AutoSweep();
     void ShowGameOver();
     bool IsTopCard(int card) const;
+    // The lifted group back at its homes, nothing lifted; DragCard is left as it is.
+    void ReturnLiftedCards();
     struct DropHit {
         int pile = 0;  // 0: none
         int card = -1; // the card or marker hit

@@ -93,14 +93,18 @@ void Game::PlaceOnFoundation(int card, int pile) {
     s_.MovingCards[0] = -1;
 }
 
-void Game::SnapBack() {
+void Game::ReturnLiftedCards() {
     for (int i = 1; i <= s_.MovingCards[0]; ++i) {
         int c = s_.MovingCards[i];
         surface_.move(c, s_.CardHomeX[c], s_.CardHomeY[c]);
     }
     s_.MovingCards[0] = -1;
-    s_.DragCard = 0;
     s_.GrabX = s_.GrabY = 0;
+}
+
+void Game::SnapBack() {
+    ReturnLiftedCards();
+    s_.DragCard = 0;
 }
 
 // A table command chosen during the glide ends it at once: the caller then places the

@@ -114,14 +114,9 @@ void Game::DropOnPicture(int picture) {
     AfterMove();
 }
 
+// The cards go home; DragCard is cleared by the next move over the table.
 void Game::DropOnTable() {
-    if (AutomaticPlayRunning()) return;
-    for (int i = 1; i <= s_.MovingCards[0]; ++i) {
-        int c = s_.MovingCards[i];
-        surface_.move(c, s_.CardHomeX[c], s_.CardHomeY[c]);
-    }
-    s_.GrabX = s_.GrabY = 0;
-    s_.MovingCards[0] = -1;
+    if (!AutomaticPlayRunning()) ReturnLiftedCards();
 }
 
 void Game::Release() {

@@ -10,4 +10,9 @@ inline int Pixels(float twips, float twipsPerPixel) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
+// The length or position in twips of one in pixels.
+inline float Twips(double pixels, float twipsPerPixel) {
+    return float(pixels * twipsPerPixel);
+}
+
 } // namespace zarn

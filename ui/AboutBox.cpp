@@ -79,8 +79,8 @@ AboutBox::AboutBox(QWidget* parent, float twipsPerPixel)
 }
 
 QRect AboutBox::rect(float left, float top, float width, float height) const {
-    auto px = [this](float twips) { return Pixels(twips, twipsPerPixel_); };
-    return QRect(px(left), px(top), px(width), px(height));
+    return QRect(Pixels(left, twipsPerPixel_), Pixels(top, twipsPerPixel_),
+                 Pixels(width, twipsPerPixel_), Pixels(height, twipsPerPixel_));
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {

@@ -205,9 +205,9 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
 void HelpWindow::fitBrowser() {
     // The rule is stated for the outer size, frame and title bar included.
     const QSize outer = frameGeometry().size();
-    const float width = outer.width() * twipsPerPixel_ - BrowserWidthMarginTwips;
-    const float height =
-        outer.height() * twipsPerPixel_ - BrowserHeightMarginTwips - browser_->y() * twipsPerPixel_;
+    const float width = Twips(outer.width(), twipsPerPixel_) - BrowserWidthMarginTwips;
+    const float height = Twips(outer.height(), twipsPerPixel_) - BrowserHeightMarginTwips -
+                         Twips(browser_->y(), twipsPerPixel_);
     // A window too small for the browser leaves that side of it as it was.
     if (width >= 0) browser_->resize(px(width), browser_->height());
     if (height >= 0) browser_->resize(browser_->width(), px(height));

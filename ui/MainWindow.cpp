@@ -137,6 +137,8 @@ void MainWindow::noticeSettings(SettingsNotice kind, const QString& text) {
 void MainWindow::installStartUpPictures() {
     if (!pictureJob_) return;
     table_->setPictures(pictureJob_->take());
+    stripsToKeep_ = pictureJob_->drawnStrips();
+    cacheFolder_ = pictureJob_->cacheFolder();
     pictureJob_.reset();
 }
 
@@ -155,6 +157,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // What the first frame does not need.
 void MainWindow::afterFirstFrame() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/zarn.svg")));
+    keeping_ = WriteCachedStripsLater(cacheFolder_, std::move(stripsToKeep_));
 }
 
 MainWindow::~MainWindow() {
@@ -254,6 +257,7 @@ void MainWindow::cardSizeChanged() {
     CardPicturesJob job(progDir_);
     job.render(state(), devicePixelRatioF());
     table_->setPictures(job.take());
+    keeping_ = WriteCachedStripsLater(job.cacheFolder(), job.drawnStrips());
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -134,6 +134,11 @@ private:
     // The first pictures, made on worker threads while the window is built; installed
     // before the table is first shown or drawn.
     std::unique_ptr<CardPicturesJob> pictureJob_;
+    // The strips drawn for them, kept in the cache once the first frame is shown; the
+    // writing waits for the one before and is waited for when the window goes.
+    std::vector<DrawnStrip> stripsToKeep_;
+    QString cacheFolder_;
+    std::future<void> keeping_;
     bool firstFrame_ = false;
     float twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
     TableWidget* table_ = nullptr;

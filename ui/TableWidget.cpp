@@ -32,11 +32,6 @@ HeldButtons HeldOf(Qt::MouseButtons buttons) {
     return held;
 }
 
-// The table point under a pixel position.
-float Twips(double pixels, float twipsPerPixel) {
-    return float(pixels * twipsPerPixel);
-}
-
 } // namespace
 
 template <class Wanted>

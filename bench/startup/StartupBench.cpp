@@ -102,11 +102,28 @@ std::optional<Run> Launch(const QString& program, const QStringList& arguments,
     return run;
 }
 
-// The game measured: startup_game, or another build of it named on the command line
-// (to compare builds).
-QString GameProgram() {
+// What the command line asks: the game measured (startup_game, or another build of it
+// named, to compare builds), the card scale of its settings file (--scale=2; the default
+// 0.92), and whether its cache of drawn card strips is emptied before each of its runs
+// (--cold; else it is kept from the first run on).
+struct Options {
+    QString game = QStringLiteral(ZARN_STARTUP_GAME);
+    QByteArray scale = ".92";
+    bool cold = false;
+};
+
+Options ParseOptions() {
+    Options o;
     const QStringList arguments = QCoreApplication::arguments();
-    return arguments.size() > 1 ? arguments[1] : QStringLiteral(ZARN_STARTUP_GAME);
+    for (const QString& a : arguments.mid(1)) {
+        if (a.startsWith(QLatin1String("--scale=")))
+            o.scale = a.mid(8).toLatin1();
+        else if (a == QLatin1String("--cold"))
+            o.cold = true;
+        else
+            o.game = a;
+    }
+    return o;
 }
 
 void GameAgainstBareWindow(benchmark::State& state) {
@@ -116,8 +133,9 @@ void GameAgainstBareWindow(benchmark::State& state) {
         state.SkipWithError("Xvfb could not be started");
         return;
     }
+    const Options options = ParseOptions();
     QTemporaryDir dir;
-    zarn::bench::WriteSettings(dir, zarn::bench::DefaultSettings);
+    zarn::bench::WriteSettings(dir, options.scale + "\r\n75\r\n0\r\nY\r\n");
     QDir(dir.path()).mkpath(QStringLiteral("home/run"));
     QFile::setPermissions(dir.filePath(QStringLiteral("home/run")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -127,13 +145,19 @@ void GameAgainstBareWindow(benchmark::State& state) {
     env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("home/data")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("home/run")));
+    const QString cache = dir.filePath(QStringLiteral("home/cache"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
 
-    const QString game = GameProgram();
+    const QString game = options.game;
     const QString bare = QStringLiteral(ZARN_STARTUP_BARE);
-    // One run of each first, not counted: the files come into the cache and the bare
-    // window learns the game's size.
-    const std::optional<Run> first = Launch(game, {}, dir, env);
+    auto launchGame = [&] {
+        if (options.cold) QDir(cache).removeRecursively();
+        return Launch(game, {}, dir, env);
+    };
+    // One run of each first, not counted: the files come into the page cache, the game
+    // keeps its strips and the bare window learns the game's size.
+    const std::optional<Run> first = launchGame();
     if (!first || !Launch(bare, {first->size}, dir, env)) {
         state.SkipWithError("a program did not report its first frame");
         return;
@@ -144,7 +168,7 @@ void GameAgainstBareWindow(benchmark::State& state) {
             for (int turn = 0; turn < 2; ++turn) {
                 const bool isGame = (round + turn) % 2 == 0;
                 const std::optional<Run> run =
-                    isGame ? Launch(game, {}, dir, env) : Launch(bare, {first->size}, dir, env);
+                    isGame ? launchGame() : Launch(bare, {first->size}, dir, env);
                 if (!run) {
                     state.SkipWithError("a program did not report its first frame");
                     return;
@@ -165,7 +189,12 @@ void GameAgainstBareWindow(benchmark::State& state) {
     state.counters["rss_ratio"] = gr / br;
     state.counters["game_frame_rss_mb"] = Median(gameFrameRss);
     state.counters["bare_frame_rss_mb"] = Median(bareFrameRss);
-    std::printf("window %s; %d runs of each, alternated\n", qPrintable(first->size), rounds);
+    std::printf(
+        "window %s, scale %s, %s cache (%lld strips kept); %d runs of each, alternated\n",
+        qPrintable(first->size), options.scale.constData(), options.cold ? "cold" : "warm",
+        qlonglong(
+            QDir(cache + QStringLiteral("/zarn")).entryList({QStringLiteral("strip*.bin")}).size()),
+        rounds);
     std::printf("  game: median %.1f ms (%.1f..%.1f), %.1f MB\n", g,
                 *std::min_element(gameMs.begin(), gameMs.end()),
                 *std::max_element(gameMs.begin(), gameMs.end()), gr);

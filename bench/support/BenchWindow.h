@@ -33,6 +33,8 @@ struct BenchWindow {
     explicit BenchWindow(const QByteArray& settings = DefaultSettings, std::uint64_t seed = 5,
                          bool pacedGlides = false) {
         WriteSettings(dir, settings);
+        // The drawn card strips are kept in the folder, not in the user's cache.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
         MainWindowOptions o;
         o.pacedGlides = pacedGlides;
         o.progDir = dir.path();

@@ -101,11 +101,13 @@ bool DrawsSomething(QSvgRenderer& renderer) {
     return false;
 }
 
-// A renderer for the artwork file at path, or null with *why saying what is wrong.
-std::unique_ptr<QSvgRenderer> Parse(const QString& path, QString* why) {
+// A renderer for the artwork file at path (its bytes in *bytes), or null with *why saying
+// what is wrong.
+std::unique_ptr<QSvgRenderer> Parse(const QString& path, QByteArray* bytes, QString* why) {
     const ForeignFile file = ReadForeignFile(path, MaxArtworkBytes);
     *why = file.why;
     if (file.outcome != ForeignFile::Read) return nullptr;
+    *bytes = file.bytes;
     qint64 pixels = 0;
     *why = Unusable(file.bytes, pixels, 0);
     if (!why->isEmpty()) return nullptr;
@@ -142,15 +144,15 @@ void CardArtwork::load(const QString& progDir, int strip) {
     const QString name = QString::fromLatin1(ArtworkFileNames[strip]);
     const QString local = FileInDirectory(progDir, name);
     QString why;
-    renderers_[strip] = Parse(local, &why);
+    renderers_[strip] = Parse(local, &bytes_[strip], &why);
     if (renderers_[strip]) {
         sources_[strip] = local;
         return;
     }
     if (!why.isEmpty()) rejected_[strip] = {local, why};
     sources_[strip] = BuiltInPath(QStringLiteral("cards/") + name);
-    renderers_[strip] =
-        std::make_unique<QSvgRenderer>(BuiltInBytes(QStringLiteral("cards/") + name));
+    bytes_[strip] = BuiltInBytes(QStringLiteral("cards/") + name);
+    renderers_[strip] = std::make_unique<QSvgRenderer>(bytes_[strip]);
 }
 
 CardArtwork::~CardArtwork() = default;

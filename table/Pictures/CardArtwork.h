@@ -1,6 +1,7 @@
 #pragma once
 // The five artwork files behind the card pictures, parsed once per card size.
 
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
 #include <array>
@@ -40,6 +41,8 @@ public:
     void render(int strip, QPainter& painter, const QRectF& target) const;
     // The file strip `strip` was read from (a resource path for a built-in copy).
     const QString& source(int strip) const { return sources_[strip]; }
+    // The bytes of that file.
+    const QByteArray& bytes(int strip) const { return bytes_[strip]; }
     bool fromWorkingDirectory(int strip) const { return !sources_[strip].startsWith(':'); }
     // The file of the working directory that could not be used for strip `strip`, the
     // built-in copy being drawn instead.
@@ -50,6 +53,7 @@ private:
 
     std::array<std::unique_ptr<QSvgRenderer>, ArtworkStripCount> renderers_;
     std::array<QString, ArtworkStripCount> sources_;
+    std::array<QByteArray, ArtworkStripCount> bytes_;
     std::array<RejectedFile, ArtworkStripCount> rejected_;
 };
 

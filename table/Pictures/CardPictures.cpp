@@ -15,10 +15,13 @@ int Device(double logical, qreal dpr) {
 }
 
 QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr, StripPixels pixels) {
-    QImage picture = pixels == StripPixels::Shared
-                         ? QImage(strip.constScanLine(0) + deviceX * 4, deviceWidth, strip.height(),
-                                  strip.bytesPerLine(), QImage::Format_ARGB32_Premultiplied)
-                         : strip.copy(deviceX, 0, deviceWidth, strip.height());
+    QImage picture =
+        pixels == StripPixels::Shared
+            ? QImage(
+                  strip.constScanLine(0) + deviceX * 4, deviceWidth, strip.height(),
+                  strip.bytesPerLine(), QImage::Format_ARGB32_Premultiplied,
+                  [](void* kept) { delete static_cast<QImage*>(kept); }, new QImage(strip))
+            : strip.copy(deviceX, 0, deviceWidth, strip.height());
     picture.setDevicePixelRatio(dpr);
     return picture;
 }
@@ -48,9 +51,13 @@ StripLayout StripLayoutFor(const GameState& s, qreal devicePixelRatio) {
     return l;
 }
 
+QSize StripSize(int strip, const StripLayout& l) {
+    return QSize(strip == MarkerStrip ? l.deviceWidth : l.stripWidth,
+                 Device(l.geometry.height, l.dpr));
+}
+
 QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& l) {
-    const int width = strip == MarkerStrip ? l.deviceWidth : l.stripWidth;
-    QImage image(width, Device(l.geometry.height, l.dpr), QImage::Format_ARGB32_Premultiplied);
+    QImage image(StripSize(strip, l), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -40,12 +40,14 @@ struct StripLayout {
     bool operator==(const StripLayout&) const = default;
 };
 StripLayout StripLayoutFor(const GameState& s, qreal devicePixelRatio);
+// The size of strip `strip` drawn as the layout says, device pixels.
+QSize StripSize(int strip, const StripLayout& layout);
 
 // Strip `strip` of the artwork drawn as the layout says.
 QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& layout);
 // The pictures cut from strip `strip` into their places in out (the others are left as
-// they are): plain pixel copies, or pictures that show the strip's own pixels in place,
-// for a strip (in Format_ARGB32_Premultiplied) that outlives them.
+// they are): plain pixel copies, or pictures that show the strip's own pixels in place
+// (a strip in Format_ARGB32_Premultiplied), which they keep for as long as they live.
 enum class StripPixels { Copied, Shared };
 void CutStrip(const QImage& image, int strip, const StripLayout& layout, CardPictures& out,
               StripPixels pixels = StripPixels::Copied);

@@ -1,49 +1,54 @@
 #include "table/Pictures/CardPicturesJob.h"
 
 #include "table/Pictures/ArtFiles.h"
-#include "table/Pictures/PrerenderedStrips.h"
 
 #include <QFile>
 
 namespace zarn {
 
-CardPicturesJob::CardPicturesJob(const QString& progDir)
-    : progDir_(progDir), layoutGiven_(layout_.get_future().share()) {
-    for (int i = 0; i < ArtworkStripCount; ++i)
-        if (QFile::exists(FileInDirectory(progDir_, QString::fromLatin1(ArtworkFileNames[i]))))
-            startWorker(i);
+CardPicturesJob::CardPicturesJob(const QString& progDir, const QString& cacheFolder)
+    : progDir_(progDir), cacheFolder_(cacheFolder), layoutGiven_(layout_.get_future().share()) {
+    for (int i = 0; i < ArtworkStripCount; ++i) startWorker(i);
 }
 
 CardPicturesJob::~CardPicturesJob() {
     if (!given_) layout_.set_value(std::nullopt); // the workers end without drawing
 }
 
-// Reads the strip's file, then, once the layout is given, draws the strip and cuts it.
+// Reads the strip's file (a file of the working directory is parsed at once, to know
+// whether it can be used), then, once the layout is given, takes the strip from the cache
+// or draws it, and cuts it.
 void CardPicturesJob::startWorker(int strip) {
     std::promise<RejectedFile> rejected;
     rejected_[strip] = rejected.get_future();
-    workers_[strip] =
-        std::async(std::launch::async, [this, strip, progDir = progDir_, layout = layoutGiven_,
-                                        rejected = std::move(rejected)]() mutable {
-            const CardArtwork art(progDir, strip);
-            rejected.set_value(art.rejected(strip));
-            if (const std::optional<StripLayout> l = layout.get())
-                CutStrip(RenderStrip(art, strip, *l), strip, *l, pictures_);
-        });
+    workers_[strip] = std::async(std::launch::async, [this, strip, layout = layoutGiven_,
+                                                      rejected = std::move(rejected)]() mutable {
+        const QString name = QString::fromLatin1(ArtworkFileNames[strip]);
+        std::optional<CardArtwork> art;
+        QByteArray bytes;
+        if (QFile::exists(FileInDirectory(progDir_, name))) {
+            art.emplace(progDir_, strip);
+            bytes = art->bytes(strip);
+        } else {
+            bytes = BuiltInBytes(QStringLiteral("cards/") + name);
+        }
+        rejected.set_value(art ? art->rejected(strip) : RejectedFile());
+        const std::optional<StripLayout> l = layout.get();
+        if (!l) return;
+        QImage image = ReadCachedStrip(cacheFolder_, strip, StripKey(bytes, strip, *l), *l);
+        if (image.isNull()) {
+            if (!art) art.emplace(progDir_, strip);
+            image = RenderStrip(*art, strip, *l);
+            drawn_[strip] = {strip, StripKey(art->bytes(strip), strip, *l), image};
+        }
+        CutStrip(image, strip, *l, pictures_, StripPixels::Shared);
+    });
 }
 
 void CardPicturesJob::render(const GameState& s, qreal devicePixelRatio) {
     if (given_) return;
     given_ = StripLayoutFor(s, devicePixelRatio);
     layout_.set_value(given_);
-    for (int i = 0; i < ArtworkStripCount; ++i) {
-        if (workers_[i].valid()) continue; // a file of the working directory
-        const QImage carried = PrerenderedStrip(i, *given_);
-        if (carried.isNull())
-            startWorker(i);
-        else
-            CutStrip(carried, i, *given_, pictures_, StripPixels::Shared); // kept by the program
-    }
 }
 
 void CardPicturesJob::reportRejected() {
@@ -58,6 +63,13 @@ CardPictures CardPicturesJob::take() {
     for (std::future<void>& worker : workers_)
         if (worker.valid()) worker.get();
     return std::move(pictures_);
+}
+
+std::vector<DrawnStrip> CardPicturesJob::drawnStrips() const {
+    std::vector<DrawnStrip> drawn;
+    for (const DrawnStrip& strip : drawn_)
+        if (!strip.image.isNull()) drawn.push_back(strip);
+    return drawn;
 }
 
 } // namespace zarn

@@ -1,22 +1,24 @@
 #pragma once
-// The card pictures made while the caller goes on with other work. Each strip of the
-// artwork is read and drawn on a worker thread of its own and cut into its pictures
-// there, except the built-in strips the program carries already drawn for the card size
-// asked for (see PrerenderedStrips.h), which are cut at once. The files of the working
-// directory are read as soon as the job starts, before the card size is known.
+// The card pictures made while the caller goes on with other work. Each strip has a
+// worker thread of its own, which reads its artwork file as soon as the job starts,
+// before the card size is known, then takes the strip kept in the cache folder for that
+// size (see StripCache.h) or draws it, and cuts it into its pictures.
 
 #include "table/Pictures/CardPictures.h"
+#include "table/Pictures/StripCache.h"
 
 #include <QString>
 #include <array>
 #include <future>
 #include <optional>
+#include <vector>
 
 namespace zarn {
 
 class CardPicturesJob {
 public:
-    explicit CardPicturesJob(const QString& progDir);
+    explicit CardPicturesJob(const QString& progDir,
+                             const QString& cacheFolder = StripCacheFolder());
     // Waits for the workers.
     ~CardPicturesJob();
     CardPicturesJob(const CardPicturesJob&) = delete;
@@ -29,16 +31,21 @@ public:
     void reportRejected();
     // The pictures (render() first); reports as reportRejected() does. Once.
     CardPictures take();
+    // The strips that were drawn, not found in the cache (after take()).
+    std::vector<DrawnStrip> drawnStrips() const;
+    const QString& cacheFolder() const { return cacheFolder_; }
 
 private:
     void startWorker(int strip);
 
     QString progDir_;
+    QString cacheFolder_;
     std::promise<std::optional<StripLayout>> layout_;
     std::shared_future<std::optional<StripLayout>> layoutGiven_;
     std::optional<StripLayout> given_;
     bool reported_ = false;
-    CardPictures pictures_; // each strip fills its own pictures
+    CardPictures pictures_;                           // each strip fills its own pictures
+    std::array<DrawnStrip, ArtworkStripCount> drawn_; // and its own entry here
     std::array<std::future<RejectedFile>, ArtworkStripCount> rejected_;
     std::array<std::future<void>, ArtworkStripCount> workers_; // last: joined first
 };

@@ -4,7 +4,9 @@
 // session runs, and each file the game does not use is named to the player once.
 #include "../support/WindowFixture.h"
 #include "scores/ScoreBook.h"
+#include "table/CardMetrics.h"
 #include "table/Pictures/ArtFiles.h"
+#include "table/Pictures/StripCache.h"
 #include "ui/HelpWindow.h"
 
 #include <QBuffer>
@@ -49,6 +51,8 @@ protected:
     // The table of a game started with the same settings in a folder of nothing else.
     QImage referenceTable() {
         QTemporaryDir clean;
+        const QByteArray cacheHome = qgetenv("XDG_CACHE_HOME"); // drawn, not from the cache
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(clean.filePath("cache")));
         const QFileInfo settings(settingsPath());
         if (settings.isFile() && settings.size() > 0)
             QFile::copy(settingsPath(), clean.filePath("zarn.pro"));
@@ -58,6 +62,7 @@ protected:
         o.seed = 7;
         o.settingsNotice = [](SettingsNotice, const QString&) {};
         MainWindow w(o);
+        qputenv("XDG_CACHE_HOME", cacheHome);
         w.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         SetDealOrder(w.state(), Order());
@@ -69,6 +74,37 @@ protected:
         std::array<i16, 52> order;
         std::iota(order.begin(), order.end(), i16(1));
         return order;
+    }
+    // The strips of the built-in artwork as the game draws them on the default settings.
+    static StripLayout defaultLayout() {
+        GameState s;
+        s.TwipsPerPixelX = 1440.0f / float(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+        ApplyCardScale(s, DefaultScale, SizeOccasion::StartUp);
+        return StripLayoutFor(s, 1);
+    }
+    static std::vector<DrawnStrip> freshStrips() {
+        const CardArtwork art(QStringLiteral("/nonexistent"));
+        std::vector<DrawnStrip> strips;
+        for (int i = 0; i < ArtworkStripCount; ++i)
+            strips.push_back({i, StripKey(art.bytes(i), i, defaultLayout()),
+                              RenderStrip(art, i, defaultLayout())});
+        return strips;
+    }
+    static QString cache(int strip) { return StripCacheFile(StripCacheFolder(), strip); }
+    void clearCache() {
+        QDir(StripCacheFolder()).removeRecursively();
+        QDir().mkpath(StripCacheFolder());
+    }
+    // The game has put the fresh strips in the cache, in the place of what was there.
+    static void expectFreshCache() {
+        for (const DrawnStrip& strip : freshStrips())
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return ReadCachedStrip(StripCacheFolder(), strip.strip, strip.key,
+                                           defaultLayout()) == strip.image;
+                },
+                10000))
+                << "strip " << strip.strip << " kept";
     }
     void fifo(const char* name) { ASSERT_EQ(::mkfifo(path(name).toLocal8Bit(), 0600), 0); }
     void link(const QString& target, const char* name) {
@@ -250,6 +286,28 @@ std::vector<Case> Hostile::Cases() {
         {"ScoreFileThatCannotBeWritten",
          [](Hostile& t) { QDir().mkpath(t.scorePath()); },
          {"scores.txt"}},
+        {"CacheOfFifosLinksToDevZeroCutShortFilesAndOtherKeys",
+         [](Hostile& t) {
+             t.clearCache();
+             std::vector<DrawnStrip> strips = freshStrips();
+             strips[3].key = StripKey("other artwork", 3, {});
+             WriteCachedStrips(StripCacheFolder(), strips); // strip 4 is kept as it is
+             ASSERT_TRUE(QFile::remove(cache(0)) && QFile::remove(cache(1)));
+             ASSERT_EQ(::mkfifo(cache(0).toLocal8Bit(), 0600), 0);
+             ASSERT_TRUE(QFile::link("/dev/zero", cache(1)));
+             QFile cut(cache(2));
+             ASSERT_TRUE(cut.resize(cut.size() / 2));
+         },
+         {},
+         [](Hostile&) { expectFreshCache(); }},
+        {"CacheFolderThatIsAFile",
+         [](Hostile& t) {
+             t.clearCache();
+             QDir().rmdir(StripCacheFolder());
+             t.writeFile(StripCacheFolder(), "not a folder");
+         },
+         {},
+         [](Hostile&) { expectFreshCache(); }},
         {"ArtworkInALoop",
          [](Hostile& t) {
              t.writeFile(t.path("clubs2.svg"),

@@ -5,6 +5,7 @@
 #include "table/Pictures/Background.h"
 #include "table/Pictures/CardArtwork.h"
 #include "table/Pictures/CardPictures.h"
+#include "table/Pictures/CardPicturesJob.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,6 +63,41 @@ TEST(CardPictures, TheWorkingFolderFirstAndBrokenFilesReplacedByTheBuiltInOnes) 
     EXPECT_EQ(mine.image[30].pixel(30, 45), qRgb(0, 0, 255)); // the four of hearts
     EXPECT_TRUE(Same(mine.image[40],
                      ComposeCardPictures(CardArtwork(BuiltIn), StateAt(0.92f), 1).image[40]));
+}
+
+// The pictures of a job on the cache folder, and the strips it drew.
+std::pair<CardPictures, std::vector<DrawnStrip>> JobPictures(const QString& progDir,
+                                                             const QString& cache, qreal dpr) {
+    CardPicturesJob job(progDir, cache);
+    job.render(StateAt(0.92f), dpr);
+    CardPictures pictures = job.take();
+    return {std::move(pictures), job.drawnStrips()};
+}
+
+TEST(StripCache, TheNextStartCutsFromTheCacheWhatTheFirstDrewAndOnlyForTheSameArtworkAndSize) {
+    QTemporaryDir cache, mine;
+    const QString folder = cache.filePath("zarn"); // made by the first write
+    for (qreal dpr : {1.0, 2.0}) {
+        const CardPictures fresh = ComposeCardPictures(CardArtwork(BuiltIn), StateAt(0.92f), dpr);
+        auto [first, drawn] = JobPictures(BuiltIn, folder, dpr);
+        ASSERT_EQ(drawn.size(), 5u) << "nothing kept for " << dpr;
+        WriteCachedStrips(folder, drawn);
+        auto [next, redrawn] = JobPictures(BuiltIn, folder, dpr);
+        EXPECT_TRUE(redrawn.empty()) << "all five strips from the cache";
+        for (int i = 1; i <= 76; ++i) {
+            EXPECT_TRUE(first.image[i] == fresh.image[i]) << i;
+            EXPECT_TRUE(next.image[i] == fresh.image[i]) << i;
+            EXPECT_EQ(next.image[i].devicePixelRatio(), dpr);
+        }
+    }
+    // Other artwork: the hearts in the working folder are drawn, the rest come from the cache.
+    WriteFile(mine.filePath("hearts2.svg"), // plain blue cards
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"13836\" height=\"1464\">"
+              "<rect width=\"13836\" height=\"1464\" fill=\"#0000ff\"/></svg>");
+    auto [blue, drawn] = JobPictures(mine.path(), folder, 2); // the size kept last
+    EXPECT_EQ(blue.image[30].pixel(30, 45), qRgb(0, 0, 255)); // the four of hearts
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].strip, 2);
 }
 
 TEST(Background, TilesCoverTheWindowBothBoundsInclusiveFromTheRightFile) {

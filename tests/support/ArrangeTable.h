@@ -3,6 +3,7 @@
 // in a given position rather than a dealt one.
 
 #include "game/Cards.h"
+#include "game/Placing.h"
 #include "game/Rules.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
@@ -31,17 +32,11 @@ inline void ArrangeTable(MainWindow& window, const PileCards& piles) {
         st.PileCount[p] = 0;
     }
     for (int p = 1; p <= 20; ++p) {
-        const int marker = MarkerOf(p);
         int k = 0;
         for (int c : piles[p]) {
             AppendCard(st, p, c);
-            const float top = table->top(marker) + (IsColumn(p) ? float(st.FanStep * k) : 0);
-            table->move(c, table->left(marker), top);
             table->setVisible(c, true);
-            table->bringToFront(c);
-            st.CardHomeX[c] = RoundEven(table->left(c));
-            st.CardHomeY[c] = RoundEven(table->top(c));
-            ++k;
+            StackOnPile(st, *table, c, p, MarkerOf(p), k++);
         }
         if (p >= 17) st.PileCount[p] = static_cast<i16>(piles[p].size());
     }

@@ -1,5 +1,6 @@
 // The captions of every window and message box as the window system shows them
 // (_NET_WM_NAME under xcb, read with xprop), nothing added to them.
+#include "../support/PrivateCache.h"
 #include "scores/ScoreTable.h"
 #include "ui/AppIdentity.h"
 #include "ui/HelpWindow.h"
@@ -119,6 +120,7 @@ TEST(Program, ShowsItsWindow) {
 } // namespace zarn
 
 int main(int argc, char** argv) {
+    zarn::test::UsePrivateCacheFolder();
     QApplication app(argc, argv);
     zarn::SetApplicationIdentity();
     ::testing::InitGoogleTest(&argc, argv);

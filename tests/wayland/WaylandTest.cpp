@@ -2,6 +2,7 @@
 // program by run-under-weston) and Qt's Wayland platform. The window shows its table at
 // the size the deal asks for, dragged cards move by the rules, a card-size change lays
 // the deal out again and the window system's close request saves the settings.
+#include "../support/PrivateCache.h"
 #include "../support/WindowFixture.h"
 #include "settings/Settings.h"
 #include "settings/SpeedFrame.h"
@@ -89,6 +90,7 @@ TEST_F(Wayland, TheWindowPlaysAndSavesItsSettingsOnAWaylandDesktop) {
 } // namespace zarn::test
 
 int main(int argc, char** argv) {
+    zarn::test::UsePrivateCacheFolder();
     QApplication app(argc, argv);
     if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
         std::fprintf(stderr,

@@ -1,9 +1,12 @@
 // Widgets need an application object; the tests run headless.
+#include "../support/PrivateCache.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    zarn::test::UsePrivateCacheFolder();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,100 @@
+#include "table/Pictures/StripCache.h"
+
+#include "files/SafeFile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace zarn {
+namespace {
+
+// A kept strip: the magic, the key, then the strip's rows of premultiplied ARGB pixels,
+// in the machine's byte order, without padding.
+constexpr char Magic[8] = {'Z', 'A', 'R', 'N', 'S', 'T', 'R', '2'};
+constexpr qsizetype KeyBytes = 32; // SHA-256
+constexpr qsizetype HeaderBytes = sizeof Magic + KeyBytes;
+
+qint64 FileBytes(QSize size) {
+    return HeaderBytes + 4 * qint64(size.width()) * size.height();
+}
+
+// The name `path` for a file or folder of the cache: anything else there (a FIFO, a
+// link, a file in the place of a folder) is removed, never what a link points to.
+void ClearFor(const QString& path, bool folder) {
+    const QFileInfo entry(path);
+    const bool usable = folder ? entry.isDir() : entry.isFile() && !entry.isSymLink();
+    if (!usable && (entry.exists() || entry.isSymLink()) && !entry.isDir()) QFile::remove(path);
+}
+
+} // namespace
+
+QString StripCacheFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+QString StripCacheFile(const QString& folder, int strip) {
+    return QDir(folder).filePath(QStringLiteral("strip%1.bin").arg(strip));
+}
+
+QByteArray StripKey(QByteArrayView artwork, int strip, const StripLayout& l) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QByteArray about =
+        QByteArray(Magic, sizeof Magic) + ' ' + qVersion() + ' ' +
+        QByteArray::number(QSysInfo::ByteOrder) + ' ' + QByteArray::number(strip) + ' ' +
+        QByteArray::number(l.geometry.cell, 'g', 9) + ' ' + QByteArray::number(l.geometry.width) +
+        ' ' + QByteArray::number(l.geometry.height) + ' ' + QByteArray::number(l.heightPx, 'g', 9) +
+        ' ' + QByteArray::number(l.deviceWidth) + ' ' + QByteArray::number(l.stripWidth) + ' ' +
+        QByteArray::number(l.dpr, 'g', 17) + '\n';
+    hash.addData(about);
+    hash.addData(artwork);
+    return hash.result();
+}
+
+QImage ReadCachedStrip(const QString& folder, int strip, const QByteArray& key,
+                       const StripLayout& l) {
+    if (folder.isEmpty()) return {};
+    const QSize size = StripSize(strip, l);
+    const qint64 length = FileBytes(size);
+    const ForeignFile file = ReadForeignFile(StripCacheFile(folder, strip), length);
+    if (file.outcome != ForeignFile::Read || file.bytes.size() != length ||
+        !file.bytes.startsWith(QByteArrayView(Magic, sizeof Magic)) ||
+        QByteArrayView(file.bytes).sliced(sizeof Magic, KeyBytes) != key)
+        return {};
+    // The pixels stay in the bytes read, for as long as an image shows them.
+    auto* kept = new QByteArray(file.bytes);
+    const auto* pixels = reinterpret_cast<const uchar*>(kept->constData() + HeaderBytes);
+    const QImage image(
+        pixels, size.width(), size.height(), 4 * size.width(), QImage::Format_ARGB32_Premultiplied,
+        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, kept);
+    // Pixels must lie on 32-bit boundaries to be used in place.
+    return reinterpret_cast<quintptr>(pixels) % 4 ? image.copy() : image;
+}
+
+void WriteCachedStrips(const QString& folder, const std::vector<DrawnStrip>& strips) {
+    if (folder.isEmpty() || strips.empty()) return;
+    ClearFor(folder, true);
+    if (!QDir().mkpath(folder)) return;
+    for (const DrawnStrip& drawn : strips) {
+        const QImage image = drawn.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QByteArray bytes;
+        bytes.reserve(FileBytes(image.size()));
+        bytes.append(Magic, sizeof Magic).append(drawn.key);
+        for (int y = 0; y < image.height(); ++y)
+            bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), 4 * image.width());
+        const QString file = StripCacheFile(folder, drawn.strip);
+        ClearFor(file, false);
+        WriteWholeFile(file, bytes);
+    }
+}
+
+std::future<void> WriteCachedStripsLater(const QString& folder, std::vector<DrawnStrip> strips) {
+    if (strips.empty()) return {};
+    return std::async(std::launch::async,
+                      [folder, strips = std::move(strips)] { WriteCachedStrips(folder, strips); });
+}
+
+} // namespace zarn
