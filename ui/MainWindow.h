@@ -130,6 +130,8 @@ private:
     void afterFirstFrame();
 
     MainWindowOptions options_;
+    // The folder of the settings, artwork and tiles, opened once at start-up.
+    Folder folder_;
     QString progDir_;
     // The first pictures, made on worker threads while the window is built; installed
     // before the table is first shown or drawn.
