@@ -33,7 +33,7 @@ class TableWidget;
 // What start-up takes from the world; tests replace parts of it.
 struct MainWindowOptions {
     // The folder the artwork, tiles and settings file are read from (the working
-    // directory when empty).
+    // directory when empty), opened once at start-up.
     QString progDir;
     // The score file (the user's data folder when empty).
     QString scoreFile;
