@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <algorithm>
+#include <charconv>
+#include <limits>
 #include <optional>
+#include <set>
 
 namespace zarn {
 namespace {
@@ -31,6 +34,25 @@ std::optional<std::pair<QString, ScoreRecord>> ParseLine(QByteArrayView line) {
     ScoreRecord r{*won, *lost, *streak, *longestWin, *longestLoss};
     r.normalise();
     return std::pair{name, r};
+}
+
+QByteArray FormatLine(const QString& name, const ScoreRecord& r) {
+    return name.toUtf8() + '\t' + QByteArray::number(r.Won) + '\t' + QByteArray::number(r.Lost) +
+           '\t' + QByteArray::number(r.Streak) + '\t' + QByteArray::number(r.LongestWinStreak) +
+           '\t' + QByteArray::number(r.LongestLossStreak) + '\n';
+}
+
+// Calls line(text, bare) for each line of bytes: the line as it stands, and without its
+// line end.
+template <typename Fn> void ForEachLine(QByteArrayView bytes, Fn line) {
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) end = bytes.size();
+        const QByteArrayView text = bytes.sliced(start, end - start);
+        line(text, text.endsWith('\r') ? text.chopped(1) : text);
+        start = end + 1;
+    }
 }
 
 } // namespace
@@ -66,27 +88,51 @@ void ScoreRecord::normalise() {
 
 ScoreBook ParseScores(QByteArrayView bytes) {
     ScoreBook book;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0) end = bytes.size();
-        QByteArrayView line = bytes.sliced(start, end - start);
-        if (line.endsWith('\r')) line.chop(1);
+    ForEachLine(bytes, [&book](QByteArrayView, QByteArrayView line) {
         if (auto entry = ParseLine(line)) book.emplace(entry->first, entry->second);
-        start = end + 1;
-    }
+    });
     return book;
 }
 
 QByteArray FormatScores(const ScoreBook& book) {
-    QByteArray text = QByteArray(ScoreFileHeader) + '\n';
-    for (const auto& [name, r] : book) {
-        if (!IsValidGameName(name)) continue; // could not be read back
-        text += name.toUtf8() + '\t' + QByteArray::number(r.Won) + '\t' +
-                QByteArray::number(r.Lost) + '\t' + QByteArray::number(r.Streak) + '\t' +
-                QByteArray::number(r.LongestWinStreak) + '\t' +
-                QByteArray::number(r.LongestLossStreak) + '\n';
-    }
+    return UpdateScores({}, {}, book);
+}
+
+int ScoreFileFormatOf(QByteArrayView bytes) {
+    const QByteArrayView prefix = "ZARN scores ";
+    qsizetype end = bytes.indexOf('\n');
+    QByteArrayView line = bytes.first(end < 0 ? bytes.size() : end);
+    if (line.endsWith('\r')) line.chop(1);
+    if (!line.startsWith(prefix)) return 0;
+    line = line.sliced(prefix.size());
+    int format = 0;
+    const auto [rest, error] = std::from_chars(line.begin(), line.end(), format);
+    const bool digits = !line.isEmpty() && line.front() >= '0' && line.front() <= '9';
+    if (!digits || rest != line.end()) return 0;
+    return error == std::errc::result_out_of_range ? std::numeric_limits<int>::max() : format;
+}
+
+QByteArray UpdateScores(QByteArrayView old, const ScoreBook& before, const ScoreBook& after) {
+    QByteArray text;
+    if (ScoreFileFormatOf(old) == 0) text = QByteArray(ScoreFileHeader) + '\n';
+    std::set<QString> written;
+    ForEachLine(old, [&](QByteArrayView line, QByteArrayView bare) {
+        if (const auto entry = ParseLine(bare)) {
+            const auto was = before.find(entry->first), now = after.find(entry->first);
+            const bool changed =
+                was == before.end() || now == after.end() || was->second != now->second;
+            if (changed) {
+                if (now != after.end() && written.insert(now->first).second)
+                    text += FormatLine(now->first, now->second);
+                return;
+            }
+        }
+        text += line;
+        text += '\n';
+    });
+    for (const auto& [name, r] : after)
+        if (!before.contains(name) && !written.contains(name) && IsValidGameName(name))
+            text += FormatLine(name, r); // IsValidGameName: a name that could be read back
     return text;
 }
 

@@ -13,7 +13,9 @@
 //
 // Reading is a pure function of the bytes and takes from any file what makes sense:
 // lines that are not of this form are skipped, numbers are kept within what the other
-// figures allow, and the first line of a name wins over later ones.
+// figures allow, and the first line of a name wins over later ones. Writing changes only
+// the lines of the names whose figures changed: every other line, whatever it holds, is
+// kept byte for byte. A file whose first line names a newer format is not written.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,6 +25,7 @@
 namespace zarn {
 
 inline constexpr char ScoreFileHeader[] = "ZARN scores 1";
+inline constexpr int ScoreFileFormat = 1;
 // No figure grows beyond this; a file claiming more is brought back to it.
 inline constexpr qint64 MaxScoreCount = 1'000'000'000;
 
@@ -55,5 +58,12 @@ using ScoreBook = std::map<QString, ScoreRecord>;
 
 ScoreBook ParseScores(QByteArrayView bytes);
 QByteArray FormatScores(const ScoreBook& book);
+// The format named by the first line ("ZARN scores 1" is 1); 0 when it names none.
+int ScoreFileFormatOf(QByteArrayView bytes);
+// The text of a file that held `old` after the change of its figures from `before`
+// (what `old` reads as) to `after`: the first line of a name whose figures changed is
+// written anew and its other lines dropped (all of them for a name that went), new
+// names follow at the end, and every other line is kept as it was.
+QByteArray UpdateScores(QByteArrayView old, const ScoreBook& before, const ScoreBook& after);
 
 } // namespace zarn

@@ -2,10 +2,12 @@
 // The score file on disk, shared by every running copy of the game.
 //
 // A change is always read-modify-write under a lock file beside the score file
-// (scores.txt.lock): the file is read afresh, the change applied to what it holds and
-// the result written through QSaveFile. So two copies that finish games at the same
-// moment both find their result in the file, and a failed write (full disk, a folder
-// that cannot be written) leaves the previous file whole.
+// (scores.txt.lock, see FolderLock): the file is read afresh, the change applied to what
+// it holds and the result written whole (WriteWholeFile), the lines of other games as
+// they were. So two copies that finish games at the same moment both find their result in
+// the file, and a failed write (full disk, a folder that cannot be written) leaves the
+// previous file whole. The lock is waited for only a moment: a result that cannot be
+// written now is written with a later one. A file of a newer format is never written.
 
 #include "scores/ScoreBook.h"
 
@@ -48,7 +50,7 @@ public:
 private:
     QString path_;
     QString error_;
-    int lockTimeout_ = 5000;
+    int lockTimeout_ = 300;
 };
 
 } // namespace zarn

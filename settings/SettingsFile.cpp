@@ -20,10 +20,32 @@ void ShowSettingsNoticeBox(SettingsNotice kind, const QString& text) {
 SettingsFile::SettingsFile(QString path, SettingsNoticeFn notice)
     : path_(std::move(path)), notice_(std::move(notice)) {}
 
+SettingsFile::SettingsFile(Folder folder, SettingsNoticeFn notice)
+    : path_(QString::fromLatin1(SettingsFileName)), folder_(std::move(folder)),
+      notice_(std::move(notice)) {}
+
 Settings SettingsFile::load() {
     lastError_.clear();
     const QString name = QFileInfo(path_).fileName();
-    const ForeignFile file = ReadForeignFile(path_, MaxSettingsBytes, ReadPart::Head);
+    if (folder_ && !folder_->usable()) {
+        writable_ = false;
+        announceFailure(SettingsNotice::ReadFailed,
+                        name +
+                            " cannot be kept: the folder the game was started from cannot be "
+                            "used (" +
+                            folder_->why() + "). The usual settings are used and not saved.");
+        return Settings{};
+    }
+    const ForeignFile file = folder_
+                                 ? ReadForeignFile(*folder_, name, MaxSettingsBytes, ReadPart::Head)
+                                 : ReadForeignFile(path_, MaxSettingsBytes, ReadPart::Head);
+    if (file.outcome == ForeignFile::DanglingLink) {
+        // Nothing is made where the link points.
+        announceFailure(SettingsNotice::ReadFailed,
+                        name + " could not be read (it is a link to a file that does not exist); "
+                               "the usual settings are used.");
+        return Settings{};
+    }
     if (file.outcome == ForeignFile::Refused) {
         // A device or FIFO in its place is left alone: it is neither read nor replaced.
         announceFailure(SettingsNotice::ReadFailed, name + " could not be read (" + file.why +
@@ -39,13 +61,15 @@ Settings SettingsFile::load() {
 }
 
 bool SettingsFile::save(const Settings& settings) {
-    lastError_.clear();
+    if (writable_) lastError_.clear();
     return writeBytes(FormatSettings(settings));
 }
 
 bool SettingsFile::writeBytes(const QByteArray& bytes) {
+    if (!writable_) return false; // told at start-up
     QString why;
-    if (WriteWholeFile(path_, bytes, &why)) {
+    if (folder_ ? WriteWholeFile(*folder_, path_, bytes, &why)
+                : WriteWholeFile(path_, bytes, &why)) {
         failureAnnounced_ = false;
         return true;
     }

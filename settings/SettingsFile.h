@@ -5,14 +5,19 @@
 // found, new file created"), created with the default lines and then read. One that is
 // not a regular file (a link to /dev/null, say) is announced, the defaults are used, and
 // it is never written over. Of a larger file only the first MaxSettingsBytes are read.
-// Writing goes through QSaveFile, so the old file stays whole when the disk is full or
-// the folder cannot be written; such a failure is announced once (until a later write
-// succeeds) and is kept in lastError() for anyone who wants to show it again.
+// Writing replaces the file whole (WriteWholeFile), so the old file stays whole when the
+// disk is full or the folder cannot be written, and a link is written through only when
+// it and its file are the player's own; such a failure is announced once (until a later
+// write succeeds) and is kept in lastError() for anyone who wants to show it again. A
+// folder that cannot be used is announced once; the defaults are used, and nothing is
+// written.
 
+#include "files/SafeFile.h"
 #include "settings/Settings.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zarn {
 
@@ -37,8 +42,11 @@ void ShowSettingsNoticeBox(SettingsNotice kind, const QString& text);
 
 class SettingsFile {
 public:
+    // The file at path, its folder looked up at each read and write.
     explicit SettingsFile(QString path = QString::fromLatin1(SettingsFileName),
                           SettingsNoticeFn notice = ShowSettingsNoticeBox);
+    // zarn.pro in a folder opened once.
+    SettingsFile(Folder folder, SettingsNoticeFn notice);
 
     // Reads the file, creating it first when it is missing or empty. Always gives
     // usable values.
@@ -55,6 +63,8 @@ private:
     void announceFailure(SettingsNotice kind, const QString& what);
 
     QString path_;
+    std::optional<Folder> folder_;
+    bool writable_ = true; // false when the folder cannot be used
     SettingsNoticeFn notice_;
     QString lastError_;
     bool failureAnnounced_ = false;

@@ -28,11 +28,6 @@
 namespace zarn {
 namespace {
 
-QString WithSeparator(QString dir) {
-    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
-    return dir;
-}
-
 bool AskWithMessageBox(QWidget* parent, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("another game ?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
@@ -61,10 +56,11 @@ SettingsNoticeFn NoticeOf(const MainWindowOptions& options) {
 
 MainWindow::MainWindow(MainWindowOptions options)
     : options_(std::move(options)),
-      progDir_(WithSeparator(options_.progDir.isEmpty() ? QDir::currentPath() : options_.progDir)),
-      settingsFile_(
-          progDir_ + QLatin1String(SettingsFileName),
-          [this](SettingsNotice kind, const QString& text) { noticeSettings(kind, text); }) {
+      folder_(options_.progDir.isEmpty() ? Folder::Current() : Folder::At(options_.progDir)),
+      progDir_(folder_.path()),
+      settingsFile_(folder_, [this](SettingsNotice kind, const QString& text) {
+          noticeSettings(kind, text);
+      }) {
     // The artwork is read first: the files of the working directory, each on a worker
     // thread, which draws it into its strip once the card size is known, while the rest
     // of the window is built.

@@ -33,7 +33,7 @@ class TableWidget;
 // What start-up takes from the world; tests replace parts of it.
 struct MainWindowOptions {
     // The folder the artwork, tiles and settings file are read from (the working
-    // directory when empty).
+    // directory when empty), opened once at start-up.
     QString progDir;
     // The score file (the user's data folder when empty).
     QString scoreFile;
@@ -130,6 +130,8 @@ private:
     void afterFirstFrame();
 
     MainWindowOptions options_;
+    // The folder of the settings, artwork and tiles, opened once at start-up.
+    Folder folder_;
     QString progDir_;
     // The first pictures, made on worker threads while the window is built; installed
     // before the table is first shown or drawn.

@@ -44,11 +44,16 @@ void SetPictureNotice(std::function<void(const QString&)> fn) {
 
 void ReportRejectedOnce(const QString& path, const char* what, const QString& why) {
     static QSet<QString> reported;
+    // The file by its folder's own name: a folder's files may be named through its open
+    // descriptor.
+    const QFileInfo file(path);
+    const QString folder = QDir(file.path()).canonicalPath();
+    const QString key = folder.isEmpty() ? path : folder + '/' + file.fileName();
     std::function<void(const QString&)> tell;
     {
         std::lock_guard lock(guard);
-        if (reported.contains(path)) return;
-        reported.insert(path);
+        if (reported.contains(key)) return;
+        reported.insert(key);
         tell = notice;
     }
     const QString text = QStringLiteral("%1 cannot be used (%2); the built-in %3 is shown.")

@@ -1,6 +1,6 @@
 // Any bytes as the score file. Whatever it holds, every name read is one the file can
-// hold, every record's figures agree with each other, and the file written from the
-// book reads back to the very same book.
+// hold, every record's figures agree with each other, the file written from the book
+// reads back to the very same book, and a change rewrites only the lines it changes.
 #include "FuzzCheck.h"
 #include "scores/ScoreBook.h"
 
@@ -54,6 +54,18 @@ void Check(QByteArrayView bytes) {
     const ScoreBook reread = ParseScores(written);
     Require(reread == book, "the written file reads back to the same book");
     Require(FormatScores(reread) == written, "a written file is written again unchanged");
+
+    // One more game of a name read (or of a new one) changes that name's figures alone,
+    // and leaves every other line as it was.
+    ScoreBook after = book;
+    const QString name = book.empty() ? QStringLiteral("zarn") : book.begin()->first;
+    after[name].record(true);
+    const QByteArray updated = UpdateScores(bytes, book, after);
+    Require(ParseScores(updated) == after, "the updated file reads as the changed book");
+    ScoreBook others = after;
+    others.erase(name);
+    Require(ParseScores(UpdateScores(updated, after, others)) == others, "a name goes whole");
+    Require(UpdateScores(updated, after, after) == updated, "nothing changed, nothing rewritten");
 }
 
 } // namespace

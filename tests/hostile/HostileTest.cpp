@@ -1,7 +1,10 @@
 // The game started in a folder holding hostile files and links: FIFOs, links to devices,
-// huge and cut-short files, artwork that loops, a help page with links out of the help.
-// Each time the window comes up looking as it does with the built-in files, a whole game
-// session runs, and each file the game does not use is named to the player once.
+// huge and cut-short files, artwork that loops, a help page with links out of the help,
+// links and files of another user, lock files that are not lock files, other games'
+// scores, also as an ordinary user in a folder everyone can write into. Each time the
+// window comes up looking as it does with the built-in files, a whole game session runs,
+// each file the game does not use is named to the player once, and nothing but the
+// game's own files has changed. Then the game started in folders that cannot be named.
 #include "../support/WindowFixture.h"
 #include "scores/ScoreBook.h"
 #include "table/CardMetrics.h"
@@ -10,17 +13,25 @@
 #include "ui/HelpWindow.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QtEndian>
 #include <clocale>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <functional>
+#include <grp.h>
+#include <map>
 #include <numeric>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace zarn::test {
 
@@ -39,15 +50,46 @@ struct Case {
     std::function<void(Hostile&)> prepare;
     std::vector<const char*> told;            // each named in exactly one message
     std::function<void(Hostile&)> check = {}; // after two games, before "Exit"
-    QByteArray settingsOnExit = {};           // when given, zarn.pro after "Exit"
+    // Besides these, nothing under the folder may change.
+    std::vector<const char*> changed = {"zarn.pro", "scores/scores.txt"};
+    // Played by an ordinary user in folders everyone can write into (/tmp's mode).
+    bool asUser = false;
+    QByteArray settingsOnExit = {}; // when given, zarn.pro after "Exit"
     friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 };
 
 class Hostile : public WindowFixture, public ::testing::WithParamInterface<Case> {
 public:
     static std::vector<Case> Cases();
+    static constexpr uid_t User = 65534, Other = 65533; // the player, someone else
+    int heldLock = -1;
+    ~Hostile() override {
+        if (heldLock >= 0) ::close(heldLock);
+    }
 
 protected:
+    // Files of other users are made by root.
+    void own(const char* name, uid_t user) {
+        if (::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's files";
+        ASSERT_EQ(::lchown(path(name).toLocal8Bit(), user, user), 0) << name;
+    }
+    // Each entry under the folder: its kind, owner, and bytes or link text.
+    std::map<QString, QByteArray> snapshot() {
+        std::map<QString, QByteArray> entries;
+        QDirIterator it(dir.path(),
+                        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            struct stat info {};
+            if (::lstat(file.toLocal8Bit(), &info) != 0) continue;
+            QByteArray& e = entries[QDir(dir.path()).relativeFilePath(file)];
+            e = QByteArray::number(info.st_mode) + ' ' + QByteArray::number(info.st_uid) + ' ';
+            if (S_ISREG(info.st_mode)) e += readFile(file);
+            if (S_ISLNK(info.st_mode)) e += QFile::symLinkTarget(file).toLocal8Bit();
+        }
+        return entries;
+    }
     // The table of a game started with the same settings in a folder of nothing else.
     QImage referenceTable() {
         QTemporaryDir clean;
@@ -110,30 +152,6 @@ protected:
     void link(const QString& target, const char* name) {
         ASSERT_TRUE(QFile::link(target, path(name)));
     }
-    // What lies in the folder besides the game's own files (zarn.pro, scores/): names,
-    // kinds, link targets and the bytes of regular files.
-    QStringList outside() const {
-        QStringList found;
-        QDirIterator it(dir.path(),
-                        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo f(it.next());
-            const QString name = QDir(dir.path()).relativeFilePath(f.filePath());
-            if (name == "zarn.pro" || name == "scores" || name.startsWith("scores/")) continue;
-            if (f.isSymLink())
-                found << name + " -> " + f.symLinkTarget();
-            else if (f.isFile())
-                found << name + " " +
-                             QCryptographicHash::hash(readFile(f.filePath()),
-                                                      QCryptographicHash::Sha1)
-                                 .toHex();
-            else
-                found << name + (f.isDir() ? "/" : " (not a file)");
-        }
-        found.sort();
-        return found;
-    }
     void clickLink(QTextBrowser* b, const char* text) {
         QTextCursor c = b->document()->find(QString::fromLatin1(text));
         ASSERT_FALSE(c.isNull()) << text;
@@ -181,6 +199,15 @@ QByteArray PngClaiming(int width, int height) {
     png.replace(12, 17, ihdr);
     qToBigEndian<quint32>(~crc, png.data() + 29);
     return png;
+}
+
+// Lines of other games and versions that this game cannot read, or would write otherwise.
+QByteArray Others() {
+    return "ZARN scores 1\n# a comment\nother\t99999999999\t0\t0\t0\t0\nodd\t1\t1\t5\t9\t9\n"
+           "negative\t-4\t1\t0\t0\t0\n" +
+           QByteArray(70, 'n') + QByteArrayLiteral("\t1\t1\t1\t1\t1\nnul\0\t1\t1\t1\t1\t1\n") +
+           "zarn\t5\t6\t-1\t2\t3\nwide\t" + QByteArray(3000, '7') +
+           "\nzarn\t9\t9\t9\t9\t9\ncrlf\t1\t0\t1\t1\t0\r\nno last line end\t1";
 }
 
 std::vector<Case> Hostile::Cases() {
@@ -286,6 +313,128 @@ std::vector<Case> Hostile::Cases() {
         {"ScoreFileThatCannotBeWritten",
          [](Hostile& t) { QDir().mkpath(t.scorePath()); },
          {"scores.txt"}},
+        {"LinksToFilesOfAnotherUser",
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkdir("other");
+             t.writeFile(t.path("other/zarn.pro"), "HIS SETTINGS\r\n");
+             t.writeFile(t.path("other/scores.txt"), "ZARN scores 1\nzarn\t1\t1\t1\t1\t1\n");
+             for (const char* name : {"other/zarn.pro", "other/scores.txt"}) t.own(name, Other);
+             QFile::remove(t.settingsPath());
+             t.link(t.path("other/zarn.pro"), "zarn.pro");
+             t.link(t.path("other/scores.txt"), "scores/scores.txt");
+         },
+         {"zarn.pro", "scores.txt"}},
+        {"LinksToNothing",
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkdir("elsewhere");
+             QFile::remove(t.settingsPath());
+             t.link(t.path("elsewhere/zarn.pro"), "zarn.pro");
+             t.link(t.path("elsewhere/scores.txt"), "scores/scores.txt");
+         },
+         {"zarn.pro", "scores.txt"}},
+        {"ALinkOfAnotherUser",
+         [](Hostile& t) {
+             QFile::rename(t.settingsPath(), t.path("mine.pro"));
+             t.link(t.path("mine.pro"), "zarn.pro");
+             t.own("zarn.pro", Other);
+             t.writeFile(t.scorePath(), "ZARN scores 1\n"); // and a file of his
+             t.own("scores/scores.txt", Other);
+         },
+         {"zarn.pro", "scores.txt"}},
+        {"ThePlayersOwnLinksAreWrittenThrough", // as dotfile managers make them
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkdir("dotfiles");
+             QFile::rename(t.settingsPath(), t.path("dotfiles/zarn.pro"));
+             t.link(t.path("dotfiles/zarn.pro"), "zarn.pro");
+             t.link("../dotfiles/scores.txt", "scores/scores.txt");
+             t.writeFile(t.path("dotfiles/scores.txt"), "ZARN scores 1\n");
+         },
+         {},
+         [](Hostile& t) {
+             EXPECT_EQ(t.readFile(t.path("dotfiles/scores.txt")),
+                       "ZARN scores 1\nzarn\t0\t2\t-2\t0\t2\n");
+         },
+         {"dotfiles/zarn.pro", "dotfiles/scores.txt"}},
+        {"LinksOfAnotherUserInAFolderEveryoneWritesInto",
+         [](Hostile& t) {
+             QDir(t.dir.path()).mkdir("home");
+             t.writeFile(t.path("home/notes"), "THE PLAYER'S NOTES\n");
+             t.writeFile(t.path("home/scores"), "ZARN scores 1\nzarn\t1\t0\t1\t1\t0\n");
+             for (const char* name : {"home", "home/notes", "home/scores"}) t.own(name, User);
+             QFile::remove(t.settingsPath());
+             t.link(t.path("home/notes"), "zarn.pro");
+             t.link(t.path("home/scores"), "scores/scores.txt");
+             for (const char* name : {"zarn.pro", "scores/scores.txt"}) t.own(name, Other);
+         },
+         {"zarn.pro", "scores.txt"},
+         {},
+         {"zarn.pro", "scores/scores.txt"},
+         true},
+        {"ALockOfAnotherUserInAFolderEveryoneWritesInto",
+         [](Hostile& t) {
+             t.fifo("scores/scores.txt.lock");
+             t.own("scores/scores.txt.lock", Other);
+         },
+         {"scores.txt"},
+         {},
+         {"zarn.pro", "scores/scores.txt"},
+         true},
+        {"LockFilesThatAreNoLocks",
+         [](Hostile& t) {
+             t.fifo("scores/scores.txt.lock");
+             QDir(t.dir.path()).mkdir("locks");
+             t.fifo("locks/fifo");
+             t.link("/dev/zero", "locks/scores.txt.lock");
+             t.link(t.path("locks/nothing"), "locks/lock2");
+         },
+         {},
+         [](Hostile& t) {
+             EXPECT_EQ(t.readFile(t.scorePath()), "ZARN scores 1\nzarn\t0\t2\t-2\t0\t2\n");
+             // The other kinds, each in the lock's place in turn.
+             ScoreStore store(t.path("locks/scores.txt"));
+             for (const char* kind : {"locks/scores.txt.lock", "locks/lock2", "locks/fifo"}) {
+                 QFile::rename(t.path(kind), t.path("locks/scores.txt.lock"));
+                 EXPECT_TRUE(store.update([](ScoreBook& b) { b["zarn"].record(true); })) << kind;
+             }
+             EXPECT_EQ(ParseScores(t.readFile(t.path("locks/scores.txt"))).at("zarn").Won, 3);
+             t.writeFile(t.path("locks/scores.txt.lock"), "left by a copy killed long ago");
+             EXPECT_TRUE(store.update([](ScoreBook& b) { b["zarn"].record(true); }));
+         },
+         {"zarn.pro", "scores/scores.txt", "scores/scores.txt.lock", "locks/scores.txt.lock",
+          "locks/lock2", "locks/fifo", "locks/scores.txt"}},
+        {"ALockHeldByAnotherCopy",
+         [](Hostile& t) {
+             t.writeFile(t.scorePath(), "ZARN scores 1\nzarn\t5\t6\t-1\t2\t3\n");
+             t.heldLock = ::open((t.scorePath() + ".lock").toLocal8Bit(), O_RDONLY | O_CREAT, 0644);
+             ASSERT_EQ(::flock(t.heldLock, LOCK_EX), 0);
+         },
+         {"scores.txt"},
+         [](Hostile& t) {
+             QElapsedTimer timer;
+             timer.start();
+             t.window->showGameOver(true);
+             EXPECT_LT(timer.elapsed(), 1000) << "ms the window stood still";
+             EXPECT_EQ(t.window->scoreTable()->figures(), (ScoreRecord{6, 8, 1, 2, 3}));
+         },
+         {"zarn.pro", "scores/scores.txt.lock"}},
+        {"OtherGamesLinesAreKeptByteForByte",
+         [](Hostile& t) { t.writeFile(t.scorePath(), Others()); },
+         {},
+         [](Hostile& t) {
+             QByteArray expected = Others() + '\n'; // the game's own lines are written anew
+             expected.replace("zarn\t5\t6\t-1\t2\t3\n", "zarn\t5\t8\t-3\t2\t3\n");
+             expected.replace("zarn\t9\t9\t9\t9\t9\n", ""); // a later one of them is dropped
+             EXPECT_EQ(t.readFile(t.scorePath()), expected);
+         }},
+        {"AScoreFileOfANewerVersion",
+         [](Hostile& t) {
+             t.writeFile(t.scorePath(), "ZARN scores 2\nzarn\t5\t6\t-1\t2\t3\tnew\n");
+         },
+         {"scores.txt"},
+         [](Hostile& t) {
+             EXPECT_EQ(t.window->scoreTable()->figures(), (ScoreRecord{0, 2, -2, 0, 2}));
+         },
+         {"zarn.pro"}},
         {"CacheOfFifosLinksToDevZeroCutShortFilesAndOtherKeys",
          [](Hostile& t) {
              t.clearCache();
@@ -325,11 +474,15 @@ std::vector<Case> Hostile::Cases() {
              EXPECT_EQ(t.s().SizeScale, 0.92f);
              EXPECT_EQ(t.readFile(t.settingsPath()), "00.920\r\n 75 \r\n 0 \r\nY\r\n");
          },
+         {"zarn.pro", "scores/scores.txt"},
+         false,
          "00.920\r\n 75 \r\n 0 \r\nY\r\n"},
         {"SettingsOfSize1Point1UnderAnyLocale",
          [](Hostile& t) { t.writeSettings("01.100\r\n 75 \r\n 1 \r\nY\r\n"); },
          {},
          [](Hostile& t) { EXPECT_EQ(t.s().SizeScale, 1.1f); },
+         {"zarn.pro", "scores/scores.txt"},
+         false,
          "01.100\r\n 75 \r\n 1 \r\nY\r\n"},
         // Artwork that would make QtSvg read other files, or decode gigabytes.
         {"ArtworkWithAStyleSheetInstructionOrAPictureNamedWithHash",
@@ -403,10 +556,26 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     const Case& c = GetParam();
     writeSettings(".92\r\n75\r\n1\r\nY\r\n"); // the coral tile
     QDir(dir.path()).mkdir("scores");
+    if (c.asUser) {
+        own("zarn.pro", User);
+        for (const QString& shared : {dir.path(), path("scores")})
+            ASSERT_EQ(::chmod(shared.toLocal8Bit(), 01777), 0);
+    }
     c.prepare(*this);
     if (IsSkipped() || HasFatalFailure()) return;
+    const std::map<QString, QByteArray> before = snapshot();
     const QImage expected = referenceTable();
-    const QStringList outsideBefore = outside();
+    const gid_t root = 0;
+    auto backToRoot = [&] {
+        window.reset();
+        if (c.asUser) {
+            ASSERT_TRUE(::seteuid(0) == 0 && ::setegid(0) == 0 && ::setgroups(1, &root) == 0);
+        }
+    };
+    auto asRoot = qScopeGuard(backToRoot);
+    if (c.asUser) {
+        ASSERT_TRUE(::setgroups(0, nullptr) == 0 && ::setegid(User) == 0 && ::seteuid(User) == 0);
+    }
     start();
     SetDealOrder(s(), Order());
     window->layOutDeal();
@@ -415,20 +584,131 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     window->showGameOver(false);
     if (c.check) c.check(*this);
     trigger(&GameMenuActions::exit);
-    EXPECT_EQ(outside(), outsideBefore) << "nothing but the game's own files changed";
-    if (!c.settingsOnExit.isEmpty()) {
-        EXPECT_EQ(readFile(settingsPath()), c.settingsOnExit);
-    }
     for (const char* name : c.told)
         EXPECT_EQ(std::count_if(rec.settingsNotices.begin(), rec.settingsNotices.end(),
                                 [name](const QString& n) { return n.contains(name); }),
                   1)
             << name;
     EXPECT_EQ(rec.settingsNotices.size(), c.told.size());
+    if (!c.settingsOnExit.isEmpty()) {
+        EXPECT_EQ(readFile(settingsPath()), c.settingsOnExit);
+    }
+    asRoot.dismiss();
+    backToRoot();
+    std::map<QString, QByteArray> after = snapshot();
+    auto mayChange = [&c](const QString& name) {
+        return std::find(c.changed.begin(), c.changed.end(), name) != c.changed.end();
+    };
+    for (const auto& [name, entry] : before) {
+        if (mayChange(name)) continue;
+        EXPECT_TRUE(after.count(name) && after[name] == entry) << qPrintable(name) << " changed";
+    }
+    for (const auto& [name, entry] : after)
+        EXPECT_TRUE(before.count(name) || mayChange(name)) << qPrintable(name) << " was made";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Hostile, ::testing::ValuesIn(Hostile::Cases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The game started in a folder that cannot be named as a path: it finds its settings there
+// all the same and keeps them there; one that no longer exists is told once and nothing
+// is written anywhere.
+struct Place {
+    const char* name;
+    std::function<int(int top)> make; // the folder to start in, made under top and opened
+    std::function<void(int top)> whilePlaying = {};
+    friend void PrintTo(const Place& c, std::ostream* os) { *os << c.name; }
+};
+
+class StartedIn : public WindowFixture, public ::testing::WithParamInterface<Place> {};
+
+int Made(int at, const QByteArray& name) {
+    ::mkdirat(at, name, 0700);
+    const int fd = ::openat(at, name, O_PATH | O_DIRECTORY | O_CLOEXEC);
+    EXPECT_GE(fd, 0) << name.size();
+    return fd;
+}
+
+// Removes what a path could not reach.
+void RemoveTree(int at, const char* name) {
+    const int fd = ::openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (DIR* d = fd < 0 ? nullptr : ::fdopendir(fd)) {
+        while (const dirent* e = ::readdir(d))
+            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+                RemoveTree(fd, e->d_name);
+        ::closedir(d);
+    }
+    if (::unlinkat(at, name, AT_REMOVEDIR) != 0) ::unlinkat(at, name, 0);
+}
+
+TEST_P(StartedIn, AFolderThatCannotBeNamed) {
+    const Place& c = GetParam();
+    struct stat info {};
+    ASSERT_NE(::stat("/zarn.pro", &info), 0) << "/zarn.pro is in the way";
+    const int top = Made(AT_FDCWD, QFile::encodeName(dir.path())), back = Made(AT_FDCWD, ".");
+    const int folder = c.make(top);
+    const QByteArray coral = ".92\r\n75\r\n1\r\nY\r\n";
+    const int settings = ::openat(folder, "zarn.pro", O_WRONLY | O_CREAT, 0600);
+    const bool gone = settings < 0; // in a deleted folder nothing can be made
+    if (!gone) {
+        ASSERT_EQ(::write(settings, coral.data(), coral.size()), coral.size());
+    }
+    ::close(settings);
+    ASSERT_EQ(::fchdir(folder), 0);
+    auto leave = qScopeGuard([&] {
+        window.reset();
+        EXPECT_EQ(::fchdir(back), 0);
+        for (int fd : {top, back, folder}) ::close(fd);
+        RemoveTree(AT_FDCWD, QFile::encodeName(dir.path()));
+    });
+    inCurrentFolder = true;
+    start();
+    EXPECT_EQ(s().BackgroundIndex, gone ? 0 : 1) << "the settings of the folder";
+    if (c.whilePlaying) c.whilePlaying(top);
+    window->showGameOver(false);
+    window->showGameOver(false);
+    trigger(&GameMenuActions::exit);
+    if (gone) {
+        ASSERT_EQ(rec.settingsNotices.size(), 1u);
+        EXPECT_TRUE(rec.settingsNotices[0].startsWith("zarn.pro cannot be kept: the folder"));
+    } else {
+        EXPECT_TRUE(rec.settingsNotices.empty());
+        char bytes[64] = {};
+        const int fd = ::openat(folder, "zarn.pro", O_RDONLY);
+        EXPECT_EQ(QByteArray(bytes, ::read(fd, bytes, sizeof bytes)),
+                  "00.920\r\n 75 \r\n 1 \r\nY\r\n");
+        ::close(fd);
+    }
+    EXPECT_NE(::stat("/zarn.pro", &info), 0) << "written into /";
+    EXPECT_NE(::fstatat(top, "a/zarn.pro", &info, 0), 0) << "written under the folder's old name";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, StartedIn,
+    ::testing::Values(Place{"NamedInBytesThatAreNotText",
+                            [](int top) { return Made(top, "zarn-\xff\xfe"); }},
+                      Place{"DeeperThanAnyPath",
+                            [](int top) {
+                                int at = top;
+                                for (int i = 0; i < 20; ++i) {
+                                    const int next = Made(at, QByteArray(250, char('c' + i)));
+                                    if (at != top) ::close(at);
+                                    at = next;
+                                }
+                                return at;
+                            }},
+                      Place{"RenamedWhilePlaying", [](int top) { return Made(top, "a"); },
+                            [](int top) { // and another made under its name
+                                ASSERT_EQ(::renameat(top, "a", top, "b"), 0);
+                                ::close(Made(top, "a"));
+                            }},
+                      Place{"DeletedBeforeTheStart",
+                            [](int top) {
+                                const int fd = Made(top, "gone");
+                                ::unlinkat(top, "gone", AT_REMOVEDIR);
+                                return fd;
+                            }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace zarn::test
 

@@ -2,6 +2,7 @@
 // shows, what reaches the file, reset, and results that must wait for the file.
 #include "scores/ScoreTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zarn {
 namespace {
@@ -104,10 +106,33 @@ TEST_F(ScoreTableTest, AResultThatCannotBeWrittenWaitsForTheNextOneOrTheEnd) {
     ASSERT_TRUE(otherCopy.lock());
     table->store().setLockTimeout(0);
     table->setGameWon(false);
-    EXPECT_EQ(table->lastError(), "another copy of the game keeps the score file locked");
+    EXPECT_EQ(table->lastError(), "another copy of the game keeps " + path + " locked");
     otherCopy.unlock();
     table.reset(); // and is written on the way out
     EXPECT_EQ(ReadAll(path), "ZARN scores 1\nzarn\t1\t2\t-2\t1\t2\n");
+}
+
+// What is locked and read is what is written: the folder renamed and another put under its
+// name, or the file turned into a FIFO, between the two changes nothing but the first.
+TEST_F(ScoreTableTest, AChangeIsWrittenWhereItWasReadOrNowhere) {
+    const QString other = dir.filePath("other");
+    ScoreStore store(path);
+    ASSERT_TRUE(store.update([](ScoreBook& b) { b["zarn"].record(true); }));
+    ASSERT_TRUE(store.update([&](ScoreBook& b) {
+        b["zarn"].record(true);
+        ASSERT_TRUE(QDir().rename(dir.filePath("zarn"), other) &&
+                    QDir().mkpath(dir.filePath("zarn")));
+    }));
+    EXPECT_EQ(ReadAll(other + "/scores.txt"), "ZARN scores 1\nzarn\t2\t0\t2\t2\t0\n");
+    EXPECT_EQ(QDir(dir.filePath("zarn"))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList());
+    EXPECT_FALSE(store.update([&](ScoreBook& b) {
+        b["zarn"].record(true);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }));
+    EXPECT_TRUE(store.error().endsWith("scores.txt cannot be written (it is not a regular file)"))
+        << store.error().toStdString();
 }
 
 } // namespace

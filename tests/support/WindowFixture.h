@@ -34,7 +34,8 @@ public:
     QTemporaryDir dir;
     WindowRecorders rec;
     std::unique_ptr<MainWindow> window;
-    bool pacedGlides = false; // glides at the pace the player sees, or at once
+    bool pacedGlides = false;     // glides at the pace the player sees, or at once
+    bool inCurrentFolder = false; // started in the process's current folder, not in dir
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString settingsPath() const { return path("zarn.pro"); }
@@ -54,7 +55,7 @@ public:
     // Starts the game (the settings file, if any, written beforehand) and shows it.
     MainWindow& start(std::uint64_t seed = 7) {
         MainWindowOptions o;
-        o.progDir = dir.path();
+        if (!inCurrentFolder) o.progDir = dir.path();
         o.scoreFile = scorePath();
         o.seed = seed;
         o.pacedGlides = pacedGlides;
