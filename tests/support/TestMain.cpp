@@ -1,5 +1,5 @@
 // Widgets need an application object; the tests run headless.
-#include "../support/PrivateCache.h"
+#include "PrivateCache.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

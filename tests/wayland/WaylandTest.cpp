@@ -2,14 +2,12 @@
 // program by run-under-weston) and Qt's Wayland platform. The window shows its table at
 // the size the deal asks for, dragged cards move by the rules, a card-size change lays
 // the deal out again and the window system's close request saves the settings.
-#include "../support/PrivateCache.h"
 #include "../support/WindowFixture.h"
 #include "settings/Settings.h"
 #include "settings/SpeedFrame.h"
 
 #include <QApplication>
 #include <QWindow>
-#include <cstdio>
 
 namespace zarn::test {
 namespace {
@@ -88,17 +86,3 @@ TEST_F(Wayland, TheWindowPlaysAndSavesItsSettingsOnAWaylandDesktop) {
 
 } // namespace
 } // namespace zarn::test
-
-int main(int argc, char** argv) {
-    zarn::test::UsePrivateCacheFolder();
-    QApplication app(argc, argv);
-    if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
-        std::fprintf(stderr,
-                     "wayland_test: needs Qt's Wayland platform (run it through "
-                     "tests/wayland/run-under-weston), not \"%s\"\n",
-                     qPrintable(QGuiApplication::platformName()));
-        return 1;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
