@@ -7,6 +7,7 @@
 #include "game/Twips.h"
 #include "ui/AppIdentity.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -35,28 +36,22 @@ public:
     bool button(const char* action, int button = 1) {
         return Xdotool({QString::fromLatin1(action), QString::number(button)});
     }
-    // A point of `area` (table pixels) where the table's own hit test finds `picture`.
-    std::optional<QPoint> pointOf(const QRect& area, int picture) {
+    // A point of `area` (table pixels) where the table's own hit test finds `picture` (0:
+    // bare table), on a panel only when `panels` allows.
+    std::optional<QPoint> pointOf(const QRect& area, int picture, bool panels = true) {
         const float tpp = table()->twipsPerPixel();
         for (int y = area.top() + 4; y < area.bottom() - 4; y += 3)
             for (int x = area.left() + 4; x < area.right() - 4; x += 3)
-                if (window->pointer().PictureAt(float(x) * tpp, float(y) * tpp) == picture)
+                if (window->pointer().PictureAt(float(x) * tpp, float(y) * tpp) == picture &&
+                    (panels || !table()->childAt(x, y)))
                     return QPoint(x, y);
         return std::nullopt;
     }
     QRect scorePanel() { return window->scoreTable()->geometry(); }
-    // A point of bare table on the screen, far from the cards and the panels.
+    // A point of bare table on the screen, away from the cards and the panels.
     QPoint bareTable() {
         const QRect onScreen(table()->mapFromGlobal(QPoint(0, 0)), table()->screen()->size());
-        const QRect visible = table()->rect().intersected(onScreen);
-        const float tpp = table()->twipsPerPixel();
-        for (int y = visible.bottom() - 5; y > visible.top(); y -= 7)
-            for (int x = visible.right() - 5; x > visible.left(); x -= 7)
-                if (window->pointer().PictureAt(float(x) * tpp, float(y) * tpp) == 0 &&
-                    !table()->childAt(x, y))
-                    return {x, y};
-        ADD_FAILURE() << "no bare table";
-        return {};
+        return pointOf(table()->rect().intersected(onScreen), 0, false).value_or(QPoint());
     }
 };
 
@@ -191,20 +186,28 @@ TEST_F(Screen, TheScorePanelClosesAtEveryCardSize) {
 }
 
 // The game-over boxes carry the result only in their titles: each is wide enough for its
-// whole title beside a title bar's buttons.
+// whole title beside a title bar's buttons. The question: Yes and No, Yes the default, no
+// icon; No ends the program.
 TEST_F(Screen, AGameOverBoxIsWideEnoughForItsTitle) {
     rec.realGameOverBox = true;
     open();
     for (bool won : {true, false}) {
         int width = 0;
         QString title;
-        OnNextModal([&](QDialog* box) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+        OnNextModal([&](QDialog* d) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(d));
+            auto* box = qobject_cast<QMessageBox*>(d);
+            ASSERT_NE(box, nullptr);
             width = box->frameGeometry().width();
             title = box->windowTitle();
-            box->accept();
+            EXPECT_EQ(box->text(), QStringLiteral("another game ?"));
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::Yes);
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            box->button(won ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         window->showGameOver(won);
+        EXPECT_EQ(rec.endProgramCalls, won ? 0 : 1);
         QFont bold = QApplication::font();
         bold.setBold(true);
         const QFontMetrics metrics(bold);
