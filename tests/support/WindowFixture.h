@@ -9,6 +9,7 @@
 #include "ui/TableWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ namespace zarn::test {
 
 struct WindowRecorders {
     std::vector<QString> settingsNotices;
+    bool shownAtNotice = false, settingsAtNotice = false; // at the last notice
     std::vector<QString> gameOverTitles;
     bool answer = true;            // the answer to "another game ?"
     QByteArray settingsAtQuestion; // the settings file when it was asked
@@ -61,6 +63,8 @@ public:
         o.pacedGlides = pacedGlides;
         o.settingsNotice = [this](SettingsNotice, const QString& text) {
             rec.settingsNotices.push_back(text);
+            rec.shownAtNotice = QApplication::activeWindow() != nullptr;
+            rec.settingsAtNotice = QFile::exists(settingsPath());
         };
         if (!rec.realGameOverBox)
             o.askAnotherGame = [this](const QString& title) {

@@ -10,21 +10,10 @@ namespace {
 using Start = WindowTest;
 
 TEST_F(Start, TheFirstRunAnnouncesTheFileWhichIsThenKeptUntilTheWayOut) {
-    bool windowShownAtNotice = true;
-    MainWindowOptions o;
-    window = std::make_unique<MainWindow>([&] {
-        o.progDir = dir.path();
-        o.scoreFile = scorePath();
-        o.settingsNotice = [&](SettingsNotice, const QString& text) {
-            rec.settingsNotices.push_back(text);
-            windowShownAtNotice = QApplication::activeWindow() != nullptr;
-            EXPECT_FALSE(QFile::exists(settingsPath())) << "the file comes after the message";
-        };
-        o.endProgram = [this] { ++rec.endProgramCalls; };
-        return o;
-    }());
+    start();
     EXPECT_EQ(rec.settingsNotices, std::vector<QString>{"zarn.pro not found, new file created"});
-    EXPECT_FALSE(windowShownAtNotice);
+    EXPECT_FALSE(rec.shownAtNotice);
+    EXPECT_FALSE(rec.settingsAtNotice) << "the file comes after the message";
     EXPECT_EQ(readFile(settingsPath()), QByteArray(".92\r\n75\r\n0\r\nY\r\n"));
     window.reset();
 
