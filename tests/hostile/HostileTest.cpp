@@ -159,12 +159,6 @@ protected:
     }
 };
 
-// A decimal-comma run must really have the decimal comma.
-void ExpectTheLocaleAsAsked() {
-    EXPECT_EQ(*std::localeconv()->decimal_point == ',',
-              qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
-}
-
 // Blue artwork holding more; as an embedded picture, one of 10 x 10 pixels.
 QByteArray Svg(const QByteArray& inside, const QByteArray& head = {}) {
     return head +
@@ -416,7 +410,8 @@ std::vector<Case> Hostile::Cases() {
          [](Hostile& t) { QFile::remove(t.settingsPath()); },
          {"zarn.pro"},
          [](Hostile& t) {
-             ExpectTheLocaleAsAsked();
+             EXPECT_EQ(*std::localeconv()->decimal_point == ',', // a decimal-comma run has it
+                       qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
              EXPECT_EQ(t.s().SizeScale, 0.92f);
              EXPECT_EQ(t.readFile(t.settingsPath()), "00.920\r\n 75 \r\n 0 \r\nY\r\n");
          }},

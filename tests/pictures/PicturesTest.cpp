@@ -15,6 +15,8 @@ namespace zarn {
 namespace {
 
 const QString BuiltIn = QStringLiteral("/nonexistent"); // a folder without art files
+const QByteArray BlueCards = "<svg xmlns='http://www.w3.org/2000/svg' width='13836' "
+                             "height='1464'><rect width='13836' height='1464' fill='#00f'/></svg>";
 
 GameState StateAt(float scale, SizeOccasion when = SizeOccasion::StartUp) {
     GameState s;
@@ -49,9 +51,7 @@ TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
 
 TEST(CardPictures, TheWorkingFolderFirstAndBrokenFilesReplacedByTheBuiltInOnes) {
     QTemporaryDir dir;
-    WriteFile(dir.filePath("hearts2.svg"), // plain blue cards
-              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"13836\" height=\"1464\">"
-              "<rect width=\"13836\" height=\"1464\" fill=\"#0000ff\"/></svg>");
+    WriteFile(dir.filePath("hearts2.svg"), BlueCards);
     QFile spades(BuiltInPath("cards/spades2.svg"));
     ASSERT_TRUE(spades.open(QIODevice::ReadOnly));
     WriteFile(dir.filePath("spades2.svg"), spades.read(300)); // cut short
@@ -91,9 +91,7 @@ TEST(StripCache, TheNextStartCutsFromTheCacheWhatTheFirstDrewAndOnlyForTheSameAr
         }
     }
     // Other artwork: the hearts in the working folder are drawn, the rest come from the cache.
-    WriteFile(mine.filePath("hearts2.svg"), // plain blue cards
-              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"13836\" height=\"1464\">"
-              "<rect width=\"13836\" height=\"1464\" fill=\"#0000ff\"/></svg>");
+    WriteFile(mine.filePath("hearts2.svg"), BlueCards);
     auto [blue, drawn] = JobPictures(mine.path(), folder, 2); // the size kept last
     EXPECT_EQ(blue.image[30].pixel(30, 45), qRgb(0, 0, 255)); // the four of hearts
     ASSERT_EQ(drawn.size(), 1u);
