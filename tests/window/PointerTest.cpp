@@ -101,13 +101,6 @@ TEST_F(Pointer, EveryGuardOfTheMouse) {
              EXPECT_EQ(t.cards(5), (std::vector<int>{H10, H9}));
              t.before = t.allPiles();
          }},
-        {"a double-click without a drag sends the card once",
-         [](Pointer& t) {
-             QTest::mouseDClick(t.table(), Qt::LeftButton, Qt::NoModifier, t.grabPoint(D1));
-             EXPECT_EQ(t.cards(17), std::vector<int>{D1});
-             t.before[4].clear();
-             t.before[17] = {D1};
-         }},
         {"a covered ace shows on top while the button is held, over its own picture too, "
          "and hides under a passing pointer after a release never seen",
          [](Pointer& t) {
