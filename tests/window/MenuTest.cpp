@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QMenuBar>
-#include <memory>
 
 namespace zarn::test {
 namespace {
@@ -110,66 +109,6 @@ PileCards OneMoveFromBlocked() {
     for (int i = 0; i < 7; ++i) p[1 + i] = {tops[i]};
     p[8] = {Card(3, 'S'), Card(6, 'S')};
     return p;
-}
-
-// Chooses `command` at the `yield`-th yield to the window system from now, noting the
-// clubs then home; `late` is set by any yield after it.
-void ChooseAtYield(Menu* t, QAction* GameMenuActions::*command, int yield, int* home,
-                   std::shared_ptr<bool> late) {
-    QTimer::singleShot(0, [=] {
-        if (yield > 1) return ChooseAtYield(t, command, yield - 1, home, late);
-        *home = t->s().PileCount[17];
-        t->trigger(command);
-        QTimer::singleShot(0, [late] { *late = true; });
-    });
-}
-
-// The ace to eight of clubs on top of the columns, nine to king in the cells: one pass
-// of the sweep sends them one after the other.
-PileCards ClubsOnTop() {
-    PileCards p;
-    for (int r = 1; r <= 13; ++r) p[r <= 8 ? r : r + 1].push_back(Card(r, 'C'));
-    return p;
-}
-
-// A command chosen while cards glide on their own: the gliding card lands and is
-// recorded, the automatic play ends at once, then the command runs, unless that last
-// move ended the game.
-TEST_F(Menu, ATableCommandDuringAutomaticPlayEndsItFirstThenRuns) {
-    struct Row {
-        PileCards piles;
-        int card, yield; // double-clicked; the command chosen at this yield
-        QAction* GameMenuActions::*command;
-        int clubsHome; // when it is chosen
-    };
-    const Row rows[] = {
-        // The third club of the sweep glides: it lands, the sweep stops, a new deal.
-        {ClubsOnTop(), Card(1, 'C'), 19, &GameMenuActions::dealAgain, 2},
-        // The nine lands on the ten and is recorded: undo takes it back; no sweep.
-        {OneMoveAvailable(), H9, 3, &GameMenuActions::undo, 0},
-        // The last card lands and wins: the question, and no second deal.
-        {OneMoveFromWinning(), Card(13, 'S'), 3, &GameMenuActions::dealAgain, 13}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.clubsHome);
-        rec = {};
-        QFile::remove(scorePath());
-        start();
-        window->speedFrame()->setValue(3); // 9 steps: 7 yields a glide
-        arrange(row.piles);
-        const PileCards before = allPiles();
-        auto late = std::make_shared<bool>(false);
-        int home = -1;
-        ChooseAtYield(this, row.command, row.yield, &home, late);
-        QTest::mouseDClick(table(), Qt::LeftButton, Qt::NoModifier, grabPoint(row.card));
-        EXPECT_FALSE(*late) << "the automatic play ended at once";
-        EXPECT_EQ(home, row.clubsHome);
-        const bool won = row.clubsHome == 13, dealt = row.command == &GameMenuActions::dealAgain;
-        EXPECT_EQ(rec.gameOverTitles.size(), won ? 1u : 0u);
-        EXPECT_EQ(storedScores().Won, won ? 1 : 0);
-        EXPECT_EQ(storedScores().Lost, dealt && !won ? 1 : 0);
-        EXPECT_TRUE(dealt || allPiles() == before) << "undo took the finished move back";
-        expectWhole();
-    }
 }
 
 // At the window's pace every step of a glide is taken, at its own position, and the
