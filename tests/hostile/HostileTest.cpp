@@ -100,7 +100,6 @@ protected:
         MainWindowOptions o;
         o.progDir = clean.path();
         o.scoreFile = clean.filePath("scores.txt");
-        o.seed = 7;
         o.settingsNotice = [](SettingsNotice, const QString&) {};
         MainWindow w(o);
         qputenv("XDG_CACHE_HOME", cacheHome);

@@ -81,6 +81,10 @@ public:
 
     GameState& s() { return window->state(); }
     TableWidget* table() { return window->table(); }
+    bool atHome(int c) {
+        return table()->isVisible(c) && RoundEven(table()->left(c)) == s().CardHomeX[c] &&
+               RoundEven(table()->top(c)) == s().CardHomeY[c];
+    }
     void trigger(QAction* GameMenuActions::*action) { (window->actions().*action)->trigger(); }
 
     // The table pixel at (dx, dy) twips inside picture p.

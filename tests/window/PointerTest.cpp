@@ -38,10 +38,6 @@ public:
         QTest::mousePress(table(), Qt::RightButton, Qt::NoModifier, at);
         QTest::mouseRelease(table(), Qt::RightButton, Qt::NoModifier, at);
     }
-    bool atHome(int c) {
-        return RoundEven(table()->left(c)) == s().CardHomeX[c] &&
-               RoundEven(table()->top(c)) == s().CardHomeY[c];
-    }
 };
 
 struct Row {

@@ -56,9 +56,7 @@ public:
             for (int c : cards(p)) ++seen[c];
         for (int c = 1; c <= 52; ++c) {
             EXPECT_EQ(seen[c], 1) << "card " << c;
-            EXPECT_TRUE(table()->isVisible(c)) << c;
-            EXPECT_EQ(RoundEven(table()->left(c)), s().CardHomeX[c]) << c;
-            EXPECT_EQ(RoundEven(table()->top(c)), s().CardHomeY[c]) << c;
+            EXPECT_TRUE(atHome(c)) << c;
         }
     }
     ScoreRecord storedScores() {
