@@ -78,3 +78,12 @@ inject deal 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26
 dblclick 45
 print status
 print counts
+# With AutoMove on, the eight of diamonds double-clicked again and undo chosen at the
+# first glide step: the glide ends at once and no sweep starts, so the undo runs after
+# that one yield.
+automove on
+deal 26 12 41 13 1 2 3 4 5 22 6 7 8 9 10 21 11 14 15 16 17 18 19 20 23 24 28 27 25 29 30 31 32 33 34 35 36 37 38 39 40 42 43 44 45 46 47 48 49 52 50 51
+print yields
+inject undo
+dblclick 21
+print yields
