@@ -50,6 +50,7 @@ public:
     // The size of every picture, twips (CardWidth x CardHeight).
     void setCardSize(float widthTwips, float heightTwips);
     void setPictures(const CardPictures& pictures);
+    const QImage& image(int picture) const { return images_[size_t(picture)]; }
     void setBackground(const QImage& background);
     const QImage& background() const { return background_; }
     // The frame round the foundations, twips.
