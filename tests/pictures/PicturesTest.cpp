@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zarn {
 namespace {
@@ -90,6 +91,18 @@ TEST(StripCache, TheNextStartCutsFromTheCacheWhatTheFirstDrewAndOnlyForTheSameAr
             EXPECT_EQ(next.image[i].devicePixelRatio(), dpr);
         }
     }
+    // A FIFO, a link to /dev/zero and a cut-short file in the cache's place are drawn anew
+    // and replaced.
+    const auto strip = [&](int i) { return StripCacheFile(folder, i); };
+    ASSERT_TRUE(QFile::remove(strip(0)) && QFile::remove(strip(1)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(strip(0)), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", strip(1)) && QFile(strip(2)).resize(1000));
+    auto [again, redrawn] = JobPictures(BuiltIn, folder, 2);
+    ASSERT_EQ(redrawn.size(), 3u);
+    const CardPictures fresh = ComposeCardPictures(CardArtwork(BuiltIn), StateAt(0.92f), 2);
+    for (int i = 1; i <= 76; ++i) EXPECT_TRUE(again.image[i] == fresh.image[i]) << i;
+    WriteCachedStrips(folder, redrawn);
+    EXPECT_TRUE(JobPictures(BuiltIn, folder, 2).second.empty()) << "all five kept again";
     // Other artwork: the hearts in the working folder are drawn, the rest come from the cache.
     WriteFile(mine.filePath("hearts2.svg"), BlueCards);
     auto [blue, drawn] = JobPictures(mine.path(), folder, 2); // the size kept last
