@@ -1,5 +1,6 @@
 // Card size steps, the 76 card pictures at both densities and the background tiles, from the
 // working folder's files first and the built-in copies where those are missing or broken.
+#include "../support/Files.h"
 #include "table/CardMetrics.h"
 #include "table/Pictures/ArtFiles.h"
 #include "table/Pictures/Background.h"
@@ -15,6 +16,8 @@
 namespace zarn {
 namespace {
 
+using test::WriteAll;
+
 const QString BuiltIn = QStringLiteral("/nonexistent"); // a folder without art files
 const QByteArray BlueCards = "<svg xmlns='http://www.w3.org/2000/svg' width='13836' "
                              "height='1464'><rect width='13836' height='1464' fill='#00f'/></svg>";
@@ -27,11 +30,6 @@ GameState StateAt(float scale, SizeOccasion when = SizeOccasion::StartUp) {
 
 bool Same(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
@@ -52,12 +50,12 @@ TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
 
 TEST(CardPictures, TheWorkingFolderFirstAndBrokenFilesReplacedByTheBuiltInOnes) {
     QTemporaryDir dir;
-    WriteFile(dir.filePath("hearts2.svg"), BlueCards);
+    WriteAll(dir.filePath("hearts2.svg"), BlueCards);
     QFile spades(BuiltInPath("cards/spades2.svg"));
     ASSERT_TRUE(spades.open(QIODevice::ReadOnly));
-    WriteFile(dir.filePath("spades2.svg"), spades.read(300)); // cut short
-    WriteFile(dir.filePath("clubs2.svg"), "this is not a picture");
-    WriteFile(dir.filePath("backs.svg"), QByteArray(5000, '\0'));
+    WriteAll(dir.filePath("spades2.svg"), spades.read(300)); // cut short
+    WriteAll(dir.filePath("clubs2.svg"), "this is not a picture");
+    WriteAll(dir.filePath("backs.svg"), QByteArray(5000, '\0'));
     const CardArtwork art(dir.path());
     for (int strip = 0; strip < 5; ++strip) EXPECT_EQ(art.fromWorkingDirectory(strip), strip == 2);
     const CardPictures mine = ComposeCardPictures(art, StateAt(0.92f), 1);
@@ -104,7 +102,7 @@ TEST(StripCache, TheNextStartCutsFromTheCacheWhatTheFirstDrewAndOnlyForTheSameAr
     WriteCachedStrips(folder, redrawn);
     EXPECT_TRUE(JobPictures(BuiltIn, folder, 2).second.empty()) << "all five kept again";
     // Other artwork: the hearts in the working folder are drawn, the rest come from the cache.
-    WriteFile(mine.filePath("hearts2.svg"), BlueCards);
+    WriteAll(mine.filePath("hearts2.svg"), BlueCards);
     auto [blue, drawn] = JobPictures(mine.path(), folder, 2); // the size kept last
     EXPECT_EQ(blue.image[30].pixel(30, 45), qRgb(0, 0, 255)); // the four of hearts
     ASSERT_EQ(drawn.size(), 1u);
@@ -122,7 +120,7 @@ TEST(Background, TilesCoverTheWindowBothBoundsInclusiveFromTheRightFile) {
     QImage red(128, 128, QImage::Format_RGB32);
     red.fill(qRgb(200, 0, 0));
     ASSERT_TRUE(red.save(dir.filePath("sky.bmp")));
-    WriteFile(dir.filePath("snow.bmp"), "BM and nothing else");
+    WriteAll(dir.filePath("snow.bmp"), "BM and nothing else");
     EXPECT_EQ(LoadTile(14, dir.path()).pixel(9, 9), qRgb(200, 0, 0));
     EXPECT_TRUE(Same(LoadTile(16, dir.path()), LoadTile(16, BuiltIn)));
     EXPECT_EQ(ApplyBackground(0, 99, 99, 15, 15, BuiltIn, 1).pixel(9, 9), qRgb(192, 192, 192));

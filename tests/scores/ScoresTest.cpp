@@ -1,5 +1,6 @@
 // The figures and streaks, the score file read from anything, and the score table: what it
 // shows, what reaches the file, reset, and results that must wait for the file.
+#include "../support/Files.h"
 #include "scores/ScoreTable.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 
 namespace zarn {
 namespace {
+
+using test::ReadAll;
 
 TEST(ScoreFile, WrittenWithoutNamesItCannotHoldAndReadAsFarAsItMakesSense) {
     ScoreBook book{{"zarn", {3, 3, 1, 2, 3}}, {"other game", {0, 1, -1, 0, 1}}};
@@ -33,11 +36,6 @@ TEST(ScoreFile, WrittenWithoutNamesItCannotHoldAndReadAsFarAsItMakesSense) {
     };
     for (const auto& [what, bytes, expected] : cases)
         EXPECT_EQ(ParseScores(bytes), expected) << what;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString Shown(const ScoreTable& t) {

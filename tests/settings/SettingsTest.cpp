@@ -1,6 +1,7 @@
 // zarn.pro: its exact text, what any bytes read as, the file on disk, the notices shown and
 // disks that fail; and the speed panel as the player uses it.
 #include "../support/DamagedSettings.h"
+#include "../support/Files.h"
 #include "settings/SettingsFile.h"
 #include "settings/SpeedFrame.h"
 
@@ -20,15 +21,8 @@
 namespace zarn {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
+using test::ReadAll;
+using test::WriteAll;
 
 class SettingsFileTest : public ::testing::Test {
 protected:

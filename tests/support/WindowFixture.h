@@ -2,6 +2,7 @@
 // The real main window in a temporary working folder, with the dialogs it would show
 // answered by recorders, and helpers that drive it with real mouse events.
 
+#include "Files.h"
 #include "game/Cards.h"
 #include "game/Shuffle.h"
 #include "scores/ScoreTable.h"
@@ -43,15 +44,8 @@ public:
     QString settingsPath() const { return path("zarn.pro"); }
     QString scorePath() const { return path("scores/scores.txt"); }
 
-    void writeFile(const QString& file, const QByteArray& bytes) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray readFile(const QString& file) const {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void writeFile(const QString& file, const QByteArray& bytes) { WriteAll(file, bytes); }
+    QByteArray readFile(const QString& file) const { return ReadAll(file); }
     void writeSettings(const QByteArray& bytes) { writeFile(settingsPath(), bytes); }
 
     // Starts the game (the settings file, if any, written beforehand) and shows it.
