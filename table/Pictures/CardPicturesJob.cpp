@@ -35,11 +35,12 @@ void CardPicturesJob::startWorker(int strip) {
         rejected.set_value(art ? art->rejected(strip) : RejectedFile());
         const std::optional<StripLayout> l = layout.get();
         if (!l) return;
-        QImage image = ReadCachedStrip(cacheFolder_, strip, StripKey(bytes, strip, *l), *l);
+        const QByteArray key = StripKey(bytes, strip, *l);
+        QImage image = ReadCachedStrip(cacheFolder_, strip, key, *l);
         if (image.isNull()) {
             if (!art) art.emplace(progDir_, strip);
             image = RenderStrip(*art, strip, *l);
-            drawn_[strip] = {strip, StripKey(art->bytes(strip), strip, *l), image};
+            drawn_[strip] = {strip, key, image};
         }
         CutStrip(image, strip, *l, pictures_, StripPixels::Shared);
     });
