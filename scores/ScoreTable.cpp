@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -63,8 +64,7 @@ ScoreTable::ScoreTable(QWidget* parent, const QString& storePath)
 }
 
 ScoreTable::~ScoreTable() {
-    notice_ = nullptr; // too late to tell anyone
-    flushPending();
+    flushPending(); // too late to tell anyone if it fails
 }
 
 void ScoreTable::buildContents() {
@@ -205,6 +205,7 @@ bool ScoreTable::flushPending() {
 }
 
 void ScoreTable::resetScores() {
+    const auto asked = qScopeGuard([this] { emit resetAsked(); });
     // The game is named as the panel's title names it ("ZARN scores").
     const QString question =
         QStringLiteral("Set the scores of %1 back to zero?").arg(gameName_.toUpper());
@@ -224,11 +225,10 @@ void ScoreTable::resetScores() {
 
 void ScoreTable::fail(const QString& error) {
     lastError_ = error;
-    if (failureAnnounced_ || !notice_) return;
-    failureAnnounced_ = true;
-    notice_(QStringLiteral("The scores cannot be kept: %1. The results of this session are "
-                           "counted but not saved.")
-                .arg(error));
+    notices_.push_back({Notice::Refused, store_.path(),
+                        QStringLiteral("The scores cannot be kept: %1. The results of this "
+                                       "session are counted but not saved.")
+                            .arg(error)});
 }
 
 ScoreRecord ScoreTable::figures() const {

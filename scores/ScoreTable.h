@@ -16,13 +16,14 @@
 // kept in the score file (true, the normal case) or only counted for this session.
 // Every result goes to the score file at once (see ScoreStore); a result that cannot
 // be written stays pending, is shown in the figures and is written with the next one.
-// The first failure to read or write the score file in a session is told to the player
-// through the notice (when one is set), once.
+// A failure to read or write the score file leaves a notice for the window to tell.
 
+#include "files/Notice.h"
 #include "scores/ScoreStore.h"
 
 #include <QFrame>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -60,8 +61,8 @@ public:
     // The button that hides the panel.
     QPushButton* closeButton() const { return close_; }
     void setConfirm(ConfirmFn confirm) { confirm_ = std::move(confirm); }
-    // Shows a message to the player.
-    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
+    // What the player is to be told since the last call, oldest first.
+    std::vector<Notice> takeNotices() { return std::exchange(notices_, {}); }
 
     QString gameName() const { return gameName_; }
     // The figures shown, pending results included.
@@ -74,6 +75,10 @@ public:
 public slots:
     // Asks, then sets the figures of the game name to zero.
     void resetScores();
+
+signals:
+    // After resetScores(), whether or not the player said yes and the file was written.
+    void resetAsked();
 
 private:
     void buildContents();
@@ -95,8 +100,7 @@ private:
     std::vector<Result> pending_; // results not yet in the file, oldest first
     QString lastError_;
     ConfirmFn confirm_ = AskWithMessageBox;
-    std::function<void(const QString&)> notice_;
-    bool failureAnnounced_ = false;
+    std::vector<Notice> notices_;
     float twipsPerPixel_ = 15.0f;
 
     QLabel* title_ = nullptr;

@@ -45,6 +45,7 @@ void MainWindow::buildMenu() {
 
 void MainWindow::showScores() {
     scores_->setScoresRequested(true);
+    tell(scores_->takeNotices());
     scores_->show();
     scores_->raise();
 }

@@ -6,13 +6,13 @@
 #include "settings/SpeedFrame.h"
 #include "table/CardMetrics.h"
 #include "table/Layout.h"
-#include "table/Pictures/ArtFiles.h"
 #include "table/Pictures/Background.h"
 #include "ui/DragPointer.h"
 #include "ui/HelpWindow.h"
 #include "ui/ShellResources.h"
 #include "ui/TableWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -46,10 +46,11 @@ bool AskWithMessageBox(QWidget* parent, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
-// Where the messages about files go.
-SettingsNoticeFn NoticeOf(const MainWindowOptions& options) {
-    return options.settingsNotice ? options.settingsNotice
-                                  : SettingsNoticeFn(ShowSettingsNoticeBox);
+void ShowNoticeBox(const Notice& notice) {
+    QMessageBox box(notice.kind == Notice::Created ? QMessageBox::NoIcon : QMessageBox::Warning,
+                    QStringLiteral("ZARN"), notice.text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
 }
 
 } // namespace
@@ -57,16 +58,10 @@ SettingsNoticeFn NoticeOf(const MainWindowOptions& options) {
 MainWindow::MainWindow(MainWindowOptions options)
     : options_(std::move(options)),
       folder_(options_.progDir.isEmpty() ? Folder::Current() : Folder::At(options_.progDir)),
-      progDir_(folder_.path()),
-      settingsFile_(folder_, [this](SettingsNotice kind, const QString& text) {
-          noticeSettings(kind, text);
-      }) {
+      progDir_(folder_.path()), settingsFile_(folder_) {
     // The artwork is read first: the files of the working directory, each on a worker
     // thread, which draws it into its strip once the card size is known, while the rest
     // of the window is built.
-    SetPictureNotice([notice = NoticeOf(options_)](const QString& text) {
-        notice(SettingsNotice::PictureRejected, text);
-    });
     pictureJob_ = std::make_unique<CardPicturesJob>(progDir_);
     InitShellResources();
     setObjectName(QStringLiteral("Form1"));
@@ -120,14 +115,31 @@ MainWindow::MainWindow(MainWindowOptions options)
     table_->setVisible(0, false);
     pictureJob_->render(s, screen->devicePixelRatio());
     game_->NewGame();
-    pictureJob_->reportRejected(); // before the window is shown
+    // Before the window is shown, in the order the files were read: the artwork, the
+    // settings file (a new one is made once the player has been told), the score file,
+    // the tile.
+    std::vector<Notice> startUp = std::move(*heldNotices_);
+    heldNotices_.reset();
+    tell(pictureJob_->rejected());
+    tell(startUp);
+    settingsFile_.create();
+    tell(settingsFile_.takeNotices());
 }
 
-// A file of the artwork that cannot be used is reported before any message about the
-// settings file.
-void MainWindow::noticeSettings(SettingsNotice kind, const QString& text) {
-    if (pictureJob_) pictureJob_->reportRejected();
-    NoticeOf(options_)(kind, text);
+// The one place that tells the player about the game's files.
+void MainWindow::tell(const std::vector<Notice>& notices) {
+    if (heldNotices_) {
+        heldNotices_->insert(heldNotices_->end(), notices.begin(), notices.end());
+        return;
+    }
+    for (const Notice& notice : notices) {
+        if (notice.kind == Notice::Refused && !refusedFilesTold_.insert(notice.file).second)
+            continue;
+        if (options_.notice)
+            options_.notice(notice);
+        else
+            ShowNoticeBox(notice);
+    }
 }
 
 void MainWindow::installStartUpPictures() {
@@ -157,7 +169,6 @@ void MainWindow::afterFirstFrame() {
 }
 
 MainWindow::~MainWindow() {
-    SetPictureNotice(nullptr);
     // The table outlives the routing and the game (it goes with the window's children),
     // and the window's closing still sends it a deactivation.
     table_->setPointer(nullptr);
@@ -171,25 +182,27 @@ HelpWindow* MainWindow::helpWindow() const {
 
 void MainWindow::loadSettings() {
     const Settings settings = settingsFile_.load();
+    tell(settingsFile_.takeNotices());
     ApplySettings(settings, state());
     speed_->setValue(settings.SpeedValue);
 }
 
 bool MainWindow::saveSettings() {
-    return settingsFile_.save(CurrentSettings(state(), speed_->value()));
+    const bool saved = settingsFile_.save(CurrentSettings(state(), speed_->value()));
+    tell(settingsFile_.takeNotices());
+    return saved;
 }
 
 void MainWindow::setUpScoreTable(const QString& scoreFile) {
     scores_ = new ScoreTable(table_, scoreFile.isEmpty() ? ScoreStore::DefaultPath() : scoreFile);
     scores_->setObjectName(QStringLiteral("Score1"));
-    scores_->setNotice([notice = NoticeOf(options_)](const QString& text) {
-        notice(SettingsNotice::ScoresNotKept, text);
-    });
+    connect(scores_, &ScoreTable::resetAsked, this, [this] { tell(scores_->takeNotices()); });
     scores_->setTwipsPerPixel(twipsPerPixelX_);
     scores_->hide();
     scores_->setGameName(QStringLiteral("zarn"));
     scores_->setStartupFlagB(true);
     scores_->setStartupFlagA(true);
+    tell(scores_->takeNotices());
 }
 
 // The tiles are laid for the window as it is, or as the deal will fit it when that is
@@ -201,8 +214,11 @@ void MainWindow::applyBackground() {
     const QSize outer = frameGeometry().size();
     const int width = std::max(int(float(outer.width()) * twipsPerPixelX_), int(s.WindowWidth));
     const int height = std::max(int(float(outer.height()) * twipsPerPixelY_), int(s.WindowHeight));
+    std::vector<Notice> rejected;
     table_->setBackground(ApplyBackground(s.BackgroundIndex, width, height, twipsPerPixelX_,
-                                          twipsPerPixelY_, progDir_, devicePixelRatioF()));
+                                          twipsPerPixelY_, progDir_, devicePixelRatioF(),
+                                          &rejected));
+    tell(rejected);
 }
 
 void MainWindow::nextBackground() {
@@ -224,6 +240,7 @@ void MainWindow::glideStarted(int, int, int steps) {
 
 bool MainWindow::showGameOver(bool won) {
     scores_->setGameWon(won);
+    tell(scores_->takeNotices());
     saveSettings();
     const QString title = won ? QStringLiteral("CONGRATULATIONS - GAME COMPLETED")
                               : QStringLiteral("SORRY, NO MORE MOVES LEFT !");
@@ -252,6 +269,7 @@ void MainWindow::cardSizeChanged() {
     installStartUpPictures();
     CardPicturesJob job(progDir_);
     job.render(state(), devicePixelRatioF());
+    tell(job.rejected());
     table_->setPictures(job.take());
     keeping_ = WriteCachedStripsLater(job.cacheFolder(), job.drawnStrips());
     QGuiApplication::restoreOverrideCursor();
@@ -259,6 +277,7 @@ void MainWindow::cardSizeChanged() {
 
 void MainWindow::dealAbandoned() {
     scores_->setGameWon(false);
+    tell(scores_->takeNotices());
 }
 
 void MainWindow::showLayout() {

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
 class QAction;
 
@@ -37,9 +38,9 @@ struct MainWindowOptions {
     QString progDir;
     // The score file (the user's data folder when empty).
     QString scoreFile;
-    // Messages about the settings file, the score file, the artwork and the tiles (a
-    // message box by default).
-    SettingsNoticeFn settingsNotice;
+    // Tells the player about the settings file, the score file, the artwork and the tiles
+    // (a message box titled "ZARN" by default); returns when it has been acknowledged.
+    std::function<void(const Notice&)> notice;
     // Asks "another game ?" under the title; true for Yes (a message box by default).
     std::function<bool(const QString& title)> askAnotherGame;
     // Ends the program at once (QCoreApplication::exit by default).
@@ -125,7 +126,7 @@ private:
     void refitForFrame();
     void enforceMinimumSize();
     void endProgram();
-    void noticeSettings(SettingsNotice kind, const QString& text);
+    void tell(const std::vector<Notice>& notices);
     void installStartUpPictures();
     void afterFirstFrame();
 
@@ -155,6 +156,9 @@ private:
     GlidePacer pacer_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
+    std::set<QString> refusedFilesTold_; // each refused file is told once a session
+    // What start-up has to tell, told at its end.
+    std::optional<std::vector<Notice>> heldNotices_ = std::vector<Notice>();
     // The outer size the last layout asked for, and the frame known at that time: the
     // frame is only known once the window is on the screen.
     QSize fittedOuter_;

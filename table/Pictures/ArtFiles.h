@@ -2,9 +2,10 @@
 // Finding the files the table is drawn from: the working directory first, the copy built
 // into the program when the file there is missing or cannot be used.
 
+#include "files/Notice.h"
+
 #include <QByteArray>
 #include <QString>
-#include <functional>
 
 namespace zarn {
 
@@ -19,10 +20,8 @@ QString BuiltInPath(const QString& relativePath);
 // The bytes of a built-in copy.
 QByteArray BuiltInBytes(const QString& relativePath);
 
-// Where messages about rejected files go; standard error when none is set.
-void SetPictureNotice(std::function<void(const QString& text)> notice);
-// Tells the player, once per file and run, that the file at path in the working directory
-// is not used (why says what is wrong with it) and the built-in `what` is used instead.
-void ReportRejectedOnce(const QString& path, const char* what, const QString& why);
+// The notice that the file at path in the working directory is not used (why says what is
+// wrong with it) and the built-in `what` is used instead.
+Notice RejectedPicture(const QString& path, const char* what, const QString& why);
 
 } // namespace zarn

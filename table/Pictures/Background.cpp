@@ -52,7 +52,7 @@ QImage DecodeTile(QByteArray bytes, QString* why) {
 
 } // namespace
 
-QImage LoadTile(int backgroundIndex, const QString& progDir) {
+QImage LoadTile(int backgroundIndex, const QString& progDir, std::vector<Notice>* rejected) {
     if (backgroundIndex < 1 || backgroundIndex > 17) return {};
     const QString name = QString::fromLatin1(BackgroundNames[backgroundIndex]) + ".bmp";
     const QString local = FileInDirectory(progDir, name);
@@ -62,7 +62,8 @@ QImage LoadTile(int backgroundIndex, const QString& progDir) {
         const QImage tile = DecodeTile(file.bytes, &why);
         if (!tile.isNull()) return tile;
     }
-    if (!why.isEmpty()) ReportRejectedOnce(local, "background tile", why);
+    if (!why.isEmpty() && rejected)
+        rejected->push_back(RejectedPicture(local, "background tile", why));
     return QImage(BuiltInPath(QStringLiteral("tiles/") + name));
 }
 
@@ -75,7 +76,7 @@ TileGrid TileGridFor(int outerWidthTwips, int outerHeightTwips, float twipsPerPi
 
 QImage ApplyBackground(int backgroundIndex, int outerWidthTwips, int outerHeightTwips,
                        float twipsPerPixelX, float twipsPerPixelY, const QString& progDir,
-                       qreal dpr) {
+                       qreal dpr, std::vector<Notice>* rejected) {
     if (dpr <= 0) dpr = 1;
     const TileGrid grid =
         TileGridFor(outerWidthTwips, outerHeightTwips, twipsPerPixelX, twipsPerPixelY);
@@ -84,7 +85,7 @@ QImage ApplyBackground(int backgroundIndex, int outerWidthTwips, int outerHeight
                  QImage::Format_RGB32);
     image.fill(PlainTableColour());
 
-    const QImage tile = LoadTile(backgroundIndex, progDir);
+    const QImage tile = LoadTile(backgroundIndex, progDir, rejected);
     if (!tile.isNull()) {
         // Pixel for pixel, as the window would show it, each tile pixel a dpr-sized square.
         const QImage shown = tile.scaled(device(tile.width()), device(tile.height()),

@@ -125,15 +125,15 @@ std::unique_ptr<QSvgRenderer> Parse(const QString& path, QByteArray* bytes, QStr
 
 } // namespace
 
-void ReportRejectedArtwork(const RejectedFile& file) {
-    if (!file.path.isEmpty()) ReportRejectedOnce(file.path, "card artwork", file.why);
+CardArtwork::CardArtwork(const QString& progDir) {
+    for (int i = 0; i < ArtworkStripCount; ++i) load(progDir, i);
 }
 
-CardArtwork::CardArtwork(const QString& progDir) {
-    for (int i = 0; i < ArtworkStripCount; ++i) {
-        load(progDir, i);
-        ReportRejectedArtwork(rejected_[i]);
-    }
+std::vector<Notice> CardArtwork::rejected() const {
+    std::vector<Notice> notices;
+    for (const std::optional<Notice>& file : rejected_)
+        if (file) notices.push_back(*file);
+    return notices;
 }
 
 CardArtwork::CardArtwork(const QString& progDir, int strip) {
@@ -149,7 +149,7 @@ void CardArtwork::load(const QString& progDir, int strip) {
         sources_[strip] = local;
         return;
     }
-    if (!why.isEmpty()) rejected_[strip] = {local, why};
+    if (!why.isEmpty()) rejected_[strip] = RejectedPicture(local, "card artwork", why);
     sources_[strip] = BuiltInPath(QStringLiteral("cards/") + name);
     bytes_[strip] = BuiltInBytes(QStringLiteral("cards/") + name);
     renderers_[strip] = std::make_unique<QSvgRenderer>(bytes_[strip]);

@@ -1,11 +1,15 @@
 #pragma once
 // The five artwork files behind the card pictures, parsed once per card size.
 
+#include "files/Notice.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPainter;
 class QSvgRenderer;
@@ -17,21 +21,12 @@ inline constexpr int MarkerStrip = 4;
 // Strip 0..3: clubs, diamonds, hearts, spades (ace to king); strip 4: the empty-pile marker.
 extern const std::array<const char*, ArtworkStripCount> ArtworkFileNames;
 
-// A file of the working directory that is not used, and what is wrong with it.
-struct RejectedFile {
-    QString path; // empty: none
-    QString why;
-};
-// Tells the player, once per file and run, that the artwork file is not used.
-void ReportRejectedArtwork(const RejectedFile& file);
-
 class CardArtwork {
 public:
     // Each file is looked for in progDir (the working directory) first; the built-in copy is
-    // used when it is missing there or QtSvg cannot read it (the latter reported once).
+    // used when it is missing there or QtSvg cannot read it (the latter named by rejected()).
     explicit CardArtwork(const QString& progDir);
-    // Only strip `strip` (the others draw nothing), for a worker thread: a file of the
-    // working directory that cannot be used is not reported but named by rejected().
+    // Only strip `strip` (the others draw nothing), for a worker thread.
     CardArtwork(const QString& progDir, int strip);
     ~CardArtwork();
     CardArtwork(CardArtwork&&) noexcept;
@@ -46,7 +41,9 @@ public:
     bool fromWorkingDirectory(int strip) const { return !sources_[strip].startsWith(':'); }
     // The file of the working directory that could not be used for strip `strip`, the
     // built-in copy being drawn instead.
-    const RejectedFile& rejected(int strip) const { return rejected_[strip]; }
+    const std::optional<Notice>& rejected(int strip) const { return rejected_[strip]; }
+    // Those of every strip, in strip order.
+    std::vector<Notice> rejected() const;
 
 private:
     void load(const QString& progDir, int strip);
@@ -54,7 +51,7 @@ private:
     std::array<std::unique_ptr<QSvgRenderer>, ArtworkStripCount> renderers_;
     std::array<QString, ArtworkStripCount> sources_;
     std::array<QByteArray, ArtworkStripCount> bytes_;
-    std::array<RejectedFile, ArtworkStripCount> rejected_;
+    std::array<std::optional<Notice>, ArtworkStripCount> rejected_;
 };
 
 } // namespace zarn

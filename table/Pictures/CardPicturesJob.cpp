@@ -19,7 +19,7 @@ CardPicturesJob::~CardPicturesJob() {
 // whether it can be used), then, once the layout is given, takes the strip from the cache
 // or draws it, and cuts it.
 void CardPicturesJob::startWorker(int strip) {
-    std::promise<RejectedFile> rejected;
+    std::promise<std::optional<Notice>> rejected;
     rejected_[strip] = rejected.get_future();
     workers_[strip] = std::async(std::launch::async, [this, strip, layout = layoutGiven_,
                                                       rejected = std::move(rejected)]() mutable {
@@ -32,7 +32,7 @@ void CardPicturesJob::startWorker(int strip) {
         } else {
             bytes = BuiltInBytes(QStringLiteral("cards/") + name);
         }
-        rejected.set_value(art ? art->rejected(strip) : RejectedFile());
+        rejected.set_value(art ? art->rejected(strip) : std::nullopt);
         const std::optional<StripLayout> l = layout.get();
         if (!l) return;
         const QByteArray key = StripKey(bytes, strip, *l);
@@ -52,15 +52,14 @@ void CardPicturesJob::render(const GameState& s, qreal devicePixelRatio) {
     layout_.set_value(given_);
 }
 
-void CardPicturesJob::reportRejected() {
-    if (reported_) return;
-    reported_ = true;
-    for (std::future<RejectedFile>& file : rejected_)
-        if (file.valid()) ReportRejectedArtwork(file.get());
+std::vector<Notice> CardPicturesJob::rejected() {
+    for (std::future<std::optional<Notice>>& file : rejected_)
+        if (file.valid())
+            if (std::optional<Notice> notice = file.get()) rejectedFiles_.push_back(*notice);
+    return rejectedFiles_;
 }
 
 CardPictures CardPicturesJob::take() {
-    reportRejected();
     for (std::future<void>& worker : workers_)
         if (worker.valid()) worker.get();
     return std::move(pictures_);

@@ -26,10 +26,10 @@ public:
 
     // Makes the pictures at the state's card size and the device pixel ratio; once.
     void render(const GameState& s, qreal devicePixelRatio);
-    // Waits until every file of the working directory is read and reports, in strip order
-    // and once, those that cannot be used.
-    void reportRejected();
-    // The pictures (render() first); reports as reportRejected() does. Once.
+    // Waits until every file of the working directory is read; those that cannot be used,
+    // in strip order.
+    std::vector<Notice> rejected();
+    // The pictures (render() first). Once.
     CardPictures take();
     // The strips that were drawn, not found in the cache (after take()).
     std::vector<DrawnStrip> drawnStrips() const;
@@ -43,10 +43,10 @@ private:
     std::promise<std::optional<StripLayout>> layout_;
     std::shared_future<std::optional<StripLayout>> layoutGiven_;
     std::optional<StripLayout> given_;
-    bool reported_ = false;
+    std::vector<Notice> rejectedFiles_;
     CardPictures pictures_;                           // each strip fills its own pictures
     std::array<DrawnStrip, ArtworkStripCount> drawn_; // and its own entry here
-    std::array<std::future<RejectedFile>, ArtworkStripCount> rejected_;
+    std::array<std::future<std::optional<Notice>>, ArtworkStripCount> rejected_;
     std::array<std::future<void>, ArtworkStripCount> workers_; // last: joined first
 };
 

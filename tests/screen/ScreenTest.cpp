@@ -270,15 +270,16 @@ QString ShownTitle(QWidget* window) {
     return quote < 0 ? out : out.mid(quote + 1).chopped(1);
 }
 
-// Reads the title of the modal box the caller is about to open, then answers it with
-// its default button (or accepts it).
-void ReadNextBox(QStringList& titles) {
-    OnNextModal([&titles](QDialog* box) {
+// Reads the title of the modal box the caller is about to open (and, given `text`, its
+// text and its number of buttons), then answers it with its default button (or accepts it).
+void ReadNextBox(QStringList& titles, QString* text = nullptr) {
+    OnNextModal([&titles, text](QDialog* box) {
         titles << ShownTitle(box);
-        if (auto* message = qobject_cast<QMessageBox*>(box))
+        if (auto* message = qobject_cast<QMessageBox*>(box)) {
+            if (text) *text = message->text() + QString(" [%1]").arg(message->buttons().size());
             (message->defaultButton() ? message->defaultButton() : message->buttons().first())
                 ->click();
-        else
+        } else
             box->accept();
     });
 }
@@ -290,8 +291,10 @@ TEST(Titles, AreExactlyTheCaptionsTheWindowsGive) {
     options.progDir = dir.path();
     options.scoreFile = dir.filePath(QStringLiteral("scores.txt"));
     QStringList titles;
-    ReadNextBox(titles);
+    QString first;
+    ReadNextBox(titles, &first);
     MainWindow window(options);
+    EXPECT_EQ(first, "zarn.pro not found, new file created [1]");
     window.show();
     titles << ShownTitle(&window);
     window.showHelp();

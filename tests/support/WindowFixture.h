@@ -23,7 +23,7 @@
 namespace zarn::test {
 
 struct WindowRecorders {
-    std::vector<QString> settingsNotices;
+    std::vector<QString> notices;
     bool shownAtNotice = false, settingsAtNotice = false; // at the last notice
     std::vector<QString> gameOverTitles;
     bool answer = true;            // the answer to "another game ?"
@@ -55,8 +55,8 @@ public:
         o.scoreFile = scorePath();
         o.seed = seed;
         o.pacedGlides = pacedGlides;
-        o.settingsNotice = [this](SettingsNotice, const QString& text) {
-            rec.settingsNotices.push_back(text);
+        o.notice = [this](const Notice& notice) {
+            rec.notices.push_back(notice.text);
             rec.shownAtNotice = QApplication::activeWindow() != nullptr;
             rec.settingsAtNotice = QFile::exists(settingsPath());
         };

@@ -11,7 +11,7 @@ using Start = WindowTest;
 
 TEST_F(Start, TheFirstRunAnnouncesTheFileWhichIsThenKeptUntilTheWayOut) {
     start();
-    EXPECT_EQ(rec.settingsNotices, std::vector<QString>{"zarn.pro not found, new file created"});
+    EXPECT_EQ(rec.notices, std::vector<QString>{"zarn.pro not found, new file created"});
     EXPECT_FALSE(rec.shownAtNotice);
     EXPECT_FALSE(rec.settingsAtNotice) << "the file comes after the message";
     EXPECT_EQ(readFile(settingsPath()), QByteArray(".92\r\n75\r\n0\r\nY\r\n"));
@@ -21,7 +21,7 @@ TEST_F(Start, TheFirstRunAnnouncesTheFileWhichIsThenKeptUntilTheWayOut) {
     writeSettings(mine);
     rec = {};
     start();
-    EXPECT_TRUE(rec.settingsNotices.empty());
+    EXPECT_TRUE(rec.notices.empty());
     EXPECT_EQ(readFile(settingsPath()), mine) << "not written at start-up";
     EXPECT_EQ(s().Speed, 1600);
     EXPECT_EQ(window->speedFrame()->value(), 40);

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     s.TwipsPerPixelX = 15;
     zarn::ApplyCardScale(s, o.scale, zarn::SizeOccasion::StartUp);
     const zarn::CardArtwork art(QDir::currentPath());
+    std::vector<zarn::Notice> rejected = art.rejected();
     const zarn::CardPictures pictures = zarn::ComposeCardPictures(art, s, o.dpr);
     const zarn::PictureGeometry g = zarn::PictureGeometryFor(s);
 
@@ -99,7 +100,9 @@ int main(int argc, char** argv) {
         height = 2 * margin + rows * g.height + (rows - 1) * gap;
     }
     QImage sheet = zarn::ApplyBackground(o.background, width * 15, height * 15, 15, 15,
-                                         QDir::currentPath(), o.dpr);
+                                         QDir::currentPath(), o.dpr, &rejected);
+    for (const zarn::Notice& notice : rejected)
+        std::fprintf(stderr, "zarn-cards: %s\n", qPrintable(notice.text));
     sheet = sheet.copy(0, 0, int(width * o.dpr + 0.5), int(height * o.dpr + 0.5));
     sheet.setDevicePixelRatio(o.dpr);
     QPainter painter(&sheet);
