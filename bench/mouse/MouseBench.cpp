@@ -5,20 +5,25 @@
 // cells let be lifted whole (the most the rules allow), as column 2's jack of spades
 // would take it. The drag goes round a circle, a few pixels a move.
 #include "bench/support/BenchWindow.h"
-#include "tests/support/ArrangeTable.h"
+#include "ui/TableWidget.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
 
 namespace {
 
-using zarn::test::Card;
+// The spades by rank (the cards are numbered clubs, diamonds, hearts, spades, ace first).
+constexpr int Spade(int rank) {
+    return 39 + rank;
+}
 
 // Adds up the area of every region the table paints.
 class PaintCounter : public QObject {
@@ -37,20 +42,35 @@ protected:
     }
 };
 
+// A deal in a chosen order (four cards to the cells, then six to each column, bottom
+// first): the cells hold the seven down to the four of spades, column 1 ends in the ten,
+// nine and eight, column 2 in the jack, columns 3 and 4 in the three and the two, and
+// the aces lie at the bottom of columns 5 to 8, so that nothing goes home on its own.
+// Six double-clicks then send the seven down to the two onto column 1, as a player would.
 struct Table : zarn::bench::BenchWindow {
     Table() {
-        zarn::test::PileCards piles;
-        const int run[] = {Card(10, 'S'), Card(9, 'S'), Card(8, 'S'), Card(7, 'S'), Card(6, 'S'),
-                           Card(5, 'S'),  Card(4, 'S'), Card(3, 'S'), Card(2, 'S')};
-        std::array<bool, 53> placed{};
-        for (int c : run) placed[c] = true;
-        placed[Card(11, 'S')] = true;
-        int column = 0;
-        for (int c = 1; c <= 52; ++c)
-            if (!placed[c]) piles[1 + (column++ % 8)].push_back(c);
-        piles[2].push_back(Card(11, 'S'));
-        for (int c : run) piles[1].push_back(c);
-        zarn::test::ArrangeTable(*window, piles);
+        // The deal's 52 places: the cells, then the columns bottom first; 0 is any card
+        // not named here, in rising order.
+        std::array<int, 52> named{Spade(7), Spade(6), Spade(5), Spade(4)};
+        const auto at = [&](int column, int row) -> int& {
+            return named[4 + 6 * column - 7 + row];
+        };
+        at(1, 4) = Spade(10), at(1, 5) = Spade(9), at(1, 6) = Spade(8);
+        at(2, 6) = Spade(11), at(3, 6) = Spade(3), at(4, 6) = Spade(2);
+        for (int suit = 0; suit < 4; ++suit) at(5 + suit, 1) = 1 + 13 * suit;
+        std::array<zarn::i16, 52> order{};
+        for (int i = 0, next = 1; i < 52; ++i) {
+            while (std::count(named.begin(), named.end(), next)) ++next;
+            order[i] = zarn::i16(named[i] ? named[i] : next++);
+        }
+        window->commands().Deal(order);
+        QApplication::processEvents();
+        zarn::TableWidget* table = window->table();
+        for (int rank = 7; rank >= 2; --rank) {
+            QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier,
+                               table->pixelRect(Spade(rank)).center());
+            QApplication::processEvents();
+        }
     }
 };
 
@@ -59,7 +79,7 @@ void DragMove(benchmark::State& state) {
     zarn::TableWidget* table = t.window->table();
     const zarn::GameState& s = t.window->state();
     const int group = int(state.range(0));
-    const int card = group == 1 ? Card(2, 'S') : Card(10, 'S');
+    const int card = group == 1 ? Spade(2) : Spade(10);
     const float tpp = table->twipsPerPixel();
     const QPoint from(int((table->left(card) + s.CardWidth / 2) / tpp),
                       int((table->top(card) + 60) / tpp));

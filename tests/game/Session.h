@@ -4,8 +4,8 @@
 // commands through TableCommands. A small model of the rules, written apart from the
 // engine's, predicts every action; after each one the piles, the pictures and the
 // history's length are compared with it, and so are the engine's verdicts on every group
-// a press could lift, against every pile. The engine benchmark plays the sessions without
-// the checks. AutoMove stays off: the golden scripts show the sweep.
+// a press could lift, against every pile. AutoMove stays off: the golden scripts show the
+// sweep.
 
 #include "game/Game.h"
 #include "game/PictureTable.h"
@@ -25,8 +25,7 @@ enum Stat { Moves, Undos, GameOvers, QueenRunsOff, Stats };
 
 class Session : public GameHost {
 public:
-    explicit Session(std::uint64_t seed, bool check = true)
-        : game_(table_, *this, RandomSource(seed)), rng_(seed), check_(check) {
+    explicit Session(std::uint64_t seed) : game_(table_, *this, RandomSource(seed)), rng_(seed) {
         game_.random().timeOfDay = [] { return 43200.0f; }; // repeatable deals
         game_.ToggleAutoMove();
         ApplyCardScale(s(), DefaultScale, SizeOccasion::StartUp);
@@ -47,7 +46,7 @@ public:
                             : (action_ = "speed", void(s().Speed = SpeedFor(Int(1, 4))));
         if (over_ != expectOver_) Fail("the game-over question came wrongly");
         if (over_) Command("deal", true); // Yes to "another game ?" deals afresh
-        if (check_) Check();
+        Check();
         Verdicts();
         return failure.empty();
     }
@@ -245,12 +244,12 @@ private:
                 const Group g(pos_[q].begin() + long(k), pos_[q].end());
                 const bool lift = Liftable(g);
                 if (lift && g.size() > 1 && Descends(g)) runs_.push_back(g[0]);
-                if (check_) PickUpCards(s(), g[0]);
+                PickUpCards(s(), g[0]);
                 const Group lifted(&moving[1], &moving[1 + std::max<int>(0, moving[0])]);
-                if (check_ && lifted != (lift ? g : Group())) Fail("a lift's verdict");
+                if (lifted != (lift ? g : Group())) Fail("a lift's verdict");
                 for (int t = 1; t <= 20 && lift; ++t) {
-                    if (check_) TestMove(s(), g[0], t);
-                    if (check_ && (s().MoveStatus == Yes) != Fits(g, t)) Fail("a move's verdict");
+                    TestMove(s(), g[0], t);
+                    if ((s().MoveStatus == Yes) != Fits(g, t)) Fail("a move's verdict");
                     if (Fits(g, t) && t != q) legal_.push_back({g[0], t});
                 }
             }
@@ -270,7 +269,7 @@ private:
     TablePointer pointer_{game_, table_};
     TableCommands commands_{game_, *this};
     std::mt19937_64 rng_;
-    bool check_, sizeOn_ = true;
+    bool sizeOn_ = true;
     Position pos_, dealt_;                   // the model's piles, and as they were dealt
     std::vector<Position> history_;          // the position before each move the history holds
     std::vector<std::pair<int, int>> legal_; // card, pile
