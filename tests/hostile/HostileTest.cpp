@@ -167,7 +167,12 @@ std::vector<Case> Hostile::Cases() {
              // QtSvg would open a picture the artwork names itself.
              t.writeFile(t.path("diamond2.svg"), Svg(Image(t.path("coral.bmp").toUtf8())));
          },
-         {"clubs2.svg", "diamond2.svg", "backs.svg", "scores.txt", "coral.bmp"}},
+         {"clubs2.svg", "diamond2.svg", "backs.svg", "scores.txt", "coral.bmp", "hearts2.svg"},
+         [](Hostile& t) { // one more while playing: told at the next card size
+             t.fifo("hearts2.svg");
+             t.trigger(&GameMenuActions::increaseSize);
+         },
+         {"zarn.pro", "hearts2.svg"}},
         {"LinksToADeviceNode",
          [](Hostile& t) {
              if (::mknod(t.path("null").toLocal8Bit(), S_IFCHR | 0666, makedev(1, 3)) != 0)
