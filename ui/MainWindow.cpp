@@ -269,10 +269,10 @@ void MainWindow::cardSizeChanged() {
     installStartUpPictures();
     CardPicturesJob job(progDir_);
     job.render(state(), devicePixelRatioF());
-    tell(job.rejected());
     table_->setPictures(job.take());
     keeping_ = WriteCachedStripsLater(job.cacheFolder(), job.drawnStrips());
     QGuiApplication::restoreOverrideCursor();
+    tell(job.rejected());
 }
 
 void MainWindow::dealAbandoned() {
