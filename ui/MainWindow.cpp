@@ -105,15 +105,16 @@ MainWindow::MainWindow(MainWindowOptions options)
     connect(speed_, &SpeedFrame::speedChanged, this,
             [this](int v) { state().Speed = SpeedFor(v); });
     loadSettings();
+    // The card size is known: the workers take their strips while the window is built.
+    ApplyCardScale(s, s.SizeScale, SizeOccasion::StartUp);
+    pictureJob_->render(s, screen->devicePixelRatio());
     setUpScoreTable(options_.scoreFile);
     applyBackground();
     buildMenu();
 
-    ApplyCardScale(s, s.SizeScale, SizeOccasion::StartUp);
     const TableOrigin origin = OriginFor(s);
     table_->move(0, origin.x, origin.y);
     table_->setVisible(0, false);
-    pictureJob_->render(s, screen->devicePixelRatio());
     game_->NewGame();
     // Before the window is shown, in the order the files were read: the artwork, the
     // settings file (a new one is made once the player has been told), the score file,
