@@ -57,10 +57,19 @@ ScoreTable::ScoreTable(QWidget* parent, const QString& storePath)
     setAttribute(Qt::WA_NoMousePropagation);
     setContextMenuPolicy(Qt::PreventContextMenu);
     if (parent) parent->installEventFilter(this);
-    buildContents();
     applySizes();
-    refresh();
     hide();
+}
+
+// The labels and buttons are made when the panel is first shown: a hidden panel costs the
+// start-up nothing but its place.
+void ScoreTable::setVisible(bool visible) {
+    if (visible && !title_) {
+        buildContents();
+        applySizes();
+        refresh();
+    }
+    QFrame::setVisible(visible);
 }
 
 ScoreTable::~ScoreTable() {
@@ -101,6 +110,7 @@ void ScoreTable::buildContents() {
 
 // The contents keep to the part of the panel inside the parent.
 void ScoreTable::fitInsideParent() {
+    if (!title_) return;
     const int margin = Pixels(MarginTwips, twipsPerPixel_);
     int right = margin, bottom = margin;
     if (const QWidget* p = parentWidget()) {
@@ -126,6 +136,7 @@ void ScoreTable::applySizes() {
     const float t = twipsPerPixel_;
     setGeometry(Pixels(LeftTwips, t), Pixels(TopTwips, t), Pixels(WidthTwips, t),
                 Pixels(HeightTwips, t));
+    if (!title_) return;
     QFont text = font();
     text.setPixelSize(std::max(6, Pixels(TextTwips, t)));
     for (QLabel* l : {played_, won_, lost_, streak_, longest_}) l->setFont(text);
@@ -239,6 +250,7 @@ ScoreRecord ScoreTable::figures() const {
 }
 
 void ScoreTable::refresh() {
+    if (!title_) return;
     const ScoreRecord r = figures();
     QString title = QStringLiteral("%1 scores").arg(gameName_.toUpper());
     if (!lastError_.isEmpty()) title += QStringLiteral(" (not saved)");

@@ -58,7 +58,9 @@ public:
 
     // Sizes and places the panel for the screen's twips per pixel.
     void setTwipsPerPixel(float twipsPerPixel);
-    // The button that hides the panel.
+    // Makes the labels and buttons the first time.
+    void setVisible(bool visible) override;
+    // The button that hides the panel (once it has been shown).
     QPushButton* closeButton() const { return close_; }
     void setConfirm(ConfirmFn confirm) { confirm_ = std::move(confirm); }
     // What the player is to be told since the last call, oldest first.

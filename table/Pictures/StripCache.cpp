@@ -65,6 +65,11 @@ QImage ReadCachedStrip(const QString& folder, int strip, const QByteArray& key,
         !file.bytes.startsWith(QByteArrayView(Magic, sizeof Magic)) ||
         QByteArrayView(file.bytes).sliced(sizeof Magic, KeyBytes) != key)
         return {};
+    // One look at each page of the pixels here, on the worker: where the kernel's copy
+    // leaves them to be mapped at their first use (as on some virtual machines), the
+    // first paint, on the main thread, then finds them ready.
+    [[maybe_unused]] volatile char seen = 0;
+    for (qsizetype at = 0; at < file.bytes.size(); at += 4096) seen = file.bytes.at(at);
     // The pixels stay in the bytes read, for as long as an image shows them.
     auto* kept = new QByteArray(file.bytes);
     const auto* pixels = reinterpret_cast<const uchar*>(kept->constData() + HeaderBytes);

@@ -38,7 +38,8 @@ TEST(ScoreFile, WrittenWithoutNamesItCannotHoldAndReadAsFarAsItMakesSense) {
         EXPECT_EQ(ParseScores(bytes), expected) << what;
 }
 
-QString Shown(const ScoreTable& t) {
+QString Shown(ScoreTable& t) {
+    t.show();
     QStringList lines;
     for (const char* label : {"Title", "Played", "Won", "Lost", "Streak", "Longest"})
         lines << t.findChild<QLabel*>(label)->text();
@@ -67,7 +68,6 @@ TEST_F(ScoreTableTest, ResultsAreShownAndKeptInTheFileForEveryCopy) {
     EXPECT_EQ(other->figures(), (ScoreRecord{2, 0, 2, 2, 0}));
     other->setGameWon(false);
     table->setScoresRequested(true);
-    table->show();
     EXPECT_EQ(Shown(*table), "ZARN scores / Games played: 3 / Won: 2 (67%) / Lost: 1 / "
                              "Current streak: 1 lost / Longest streaks: 2 won, 1 lost");
 }
@@ -81,6 +81,7 @@ TEST_F(ScoreTableTest, ResetAsksAndKeepsTheOtherGames) {
         asked = question;
         return false;
     });
+    table->show();
     auto* reset = table->findChild<QPushButton*>("ResetButton");
     QTest::mouseClick(reset, Qt::LeftButton);
     EXPECT_EQ(asked, "Set the scores of ZARN back to zero?");
