@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 
 class QAction;
 
@@ -126,6 +127,8 @@ private:
     void refitForFrame();
     void enforceMinimumSize();
     void endProgram();
+    // Tells the player what the readers and writers of the game's files refused (each
+    // refused file once a session); held until the end of start-up.
     void tell(const std::vector<Notice>& notices);
     void installStartUpPictures();
     void afterFirstFrame();
