@@ -451,7 +451,8 @@ TEST_P(Hostile, TheGameLooksAsWithTheBuiltInFilesAndSaysOnceWhatItDidNotUse) {
     window->showGameOver(false);
     if (c.check) c.check(*this);
     trigger(&GameMenuActions::exit);
-    ASSERT_EQ(rec.notices.size(), c.told.size()) << rec.notices.front().toStdString();
+    ASSERT_EQ(rec.notices.size(), c.told.size())
+        << QStringList(rec.notices.begin(), rec.notices.end()).join(" | ").toStdString();
     for (std::size_t i = 0; i < c.told.size(); ++i)
         EXPECT_TRUE(rec.notices[i].contains(c.told[i])) << rec.notices[i].toStdString();
     asRoot.dismiss();
