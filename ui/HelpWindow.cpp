@@ -159,7 +159,6 @@ HelpWindow::HelpWindow(QWidget* owner, float twipsPerPixel)
     });
     connect(exit_, &QPushButton::clicked, this, &QWidget::hide);
 
-    location_ = HelpLocation();
     resize(px(ClientWidthTwips), px(ClientHeightTwips));
 }
 
