@@ -13,6 +13,8 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +28,10 @@ QString SystemReason(int error) {
 const QString NotRegular = QStringLiteral("it is not a regular file");
 const QString Dangling = QStringLiteral("it is a link to a file that does not exist");
 const QString Changed = QStringLiteral("it was changed by someone else while being saved");
+
+QString TooLarge(qint64 maxBytes) {
+    return QStringLiteral("it holds more than %1 bytes").arg(maxBytes);
+}
 
 std::shared_ptr<const int> Adopt(int fd) {
     return std::shared_ptr<const int>(new int(fd), [](const int* p) {
@@ -43,12 +49,14 @@ bool Same(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part) {
-    ForeignFile out;
+// Opens the file under name when it is a regular file (links followed) of at most
+// maxBytes, or of any size when only its head is read: the descriptor, or -1 with out
+// saying why not.
+int OpenForeign(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part, ForeignFile& out) {
     auto refuse = [&out](const QString& why) {
         out.outcome = ForeignFile::Refused;
         out.why = why;
-        return out;
+        return -1;
     };
     struct stat info {};
     if (::fstatat(dir, name.constData(), &info, 0) != 0) {
@@ -57,13 +65,12 @@ ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart pa
         if (error == ENOENT && ::fstatat(dir, name.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISLNK(link.st_mode))
             out.outcome = ForeignFile::DanglingLink;
-        return error == ENOENT || error == ENOTDIR ? out : refuse(SystemReason(error));
+        return error == ENOENT || error == ENOTDIR ? -1 : refuse(SystemReason(error));
     }
-    if (S_ISDIR(info.st_mode)) return out;
+    if (S_ISDIR(info.st_mode)) return -1;
     // Checked before opening: opening a device may already do something.
     if (!S_ISREG(info.st_mode)) return refuse(NotRegular);
-    const QString tooLarge = QStringLiteral("it holds more than %1 bytes").arg(maxBytes);
-    if (part == ReadPart::Whole && info.st_size > maxBytes) return refuse(tooLarge);
+    if (part == ReadPart::Whole && info.st_size > maxBytes) return refuse(TooLarge(maxBytes));
 
     const int fd = ::openat(dir, name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return refuse(SystemReason(errno));
@@ -72,7 +79,14 @@ ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart pa
         ::close(fd);
         return refuse(NotRegular);
     }
-    // One byte more than allowed tells a file larger than the bound.
+    return fd;
+}
+
+// Reads the open file into out (and closes it): one byte more than allowed tells a file
+// larger than the bound.
+void ReadOpen(int fd, qint64 maxBytes, ReadPart part, ForeignFile& out) {
+    struct stat info {};
+    ::fstat(fd, &info);
     QByteArray bytes(std::min<qint64>(info.st_size, maxBytes) + 1, Qt::Uninitialized);
     qint64 got = 0;
     while (got <= maxBytes) {
@@ -80,19 +94,76 @@ ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart pa
         const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            const int error = errno;
+            out.outcome = ForeignFile::Refused;
+            out.why = SystemReason(errno);
             ::close(fd);
-            return refuse(SystemReason(error));
+            return;
         }
         if (n == 0) break;
         got += n;
     }
     ::close(fd);
-    if (got > maxBytes && part == ReadPart::Whole) return refuse(tooLarge);
+    if (got > maxBytes && part == ReadPart::Whole) {
+        out.outcome = ForeignFile::Refused;
+        out.why = TooLarge(maxBytes);
+        return;
+    }
     bytes.truncate(std::min(got, maxBytes));
     out.outcome = ForeignFile::Read;
     out.bytes = std::move(bytes);
+}
+
+ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part) {
+    ForeignFile out;
+    const int fd = OpenForeign(dir, name, maxBytes, part, out);
+    if (fd >= 0) ReadOpen(fd, maxBytes, part, out);
     return out;
+}
+
+// The open file copied by the kernel into a new memory file (and closed), at most
+// maxBytes of it, the copy sealed and mapped read-only; nullopt when the system cannot
+// (the file is then still open and unread), else the outcome in out.
+std::optional<std::shared_ptr<const SealedBytes>> CopyToSealedMemory(int fd, qint64 maxBytes,
+                                                                     ForeignFile& out) {
+    const int memory = ::memfd_create("zarn", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (memory < 0) return std::nullopt;
+    qint64 got = 0;
+    while (got <= maxBytes) {
+        const ssize_t n = ::sendfile(memory, fd, nullptr, size_t(maxBytes + 1 - got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && got == 0 && Unsupported(errno)) {
+            ::close(memory);
+            return std::nullopt;
+        }
+        if (n <= 0) {
+            if (n < 0) {
+                out.outcome = ForeignFile::Refused;
+                out.why = SystemReason(errno);
+            }
+            break;
+        }
+        got += n;
+    }
+    ::close(fd);
+    std::shared_ptr<const SealedBytes> bytes;
+    if (got > maxBytes) {
+        out.outcome = ForeignFile::Refused;
+        out.why = TooLarge(maxBytes);
+    } else if (out.outcome != ForeignFile::Refused) {
+        ::fcntl(memory, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
+        void* mapped = got == 0 ? nullptr
+                                : ::mmap(nullptr, size_t(got), PROT_READ, MAP_SHARED | MAP_POPULATE,
+                                         memory, 0);
+        if (mapped == MAP_FAILED) {
+            out.outcome = ForeignFile::Refused;
+            out.why = SystemReason(errno);
+        } else {
+            out.outcome = ForeignFile::Read;
+            bytes = std::make_shared<const SealedBytes>(static_cast<const char*>(mapped), got);
+        }
+    }
+    ::close(memory);
+    return bytes;
 }
 
 // Where a write goes: the name in its folder, and what was found there.
@@ -270,6 +341,34 @@ ForeignFile ReadForeignFile(const Folder& folder, const QString& name, qint64 ma
                             ReadPart part) {
     if (!folder.usable()) return {};
     return ReadAt(folder.descriptor(), QFile::encodeName(name), maxBytes, part);
+}
+
+SealedBytes::SealedBytes(const char* mapped, qsizetype size)
+    : data_(mapped), size_(size), mapped_(mapped != nullptr) {}
+
+SealedBytes::SealedBytes(QByteArray bytes)
+    : heap_(std::move(bytes)), data_(heap_.constData()), size_(heap_.size()) {}
+
+SealedBytes::~SealedBytes() {
+    if (mapped_) ::munmap(const_cast<char*>(data_), size_t(size_));
+}
+
+SealedFile ReadSealedFile(const QString& path, qint64 maxBytes) {
+    ForeignFile out;
+    SealedFile sealed;
+    const int fd = OpenForeign(AT_FDCWD, QFile::encodeName(path), maxBytes, ReadPart::Whole, out);
+    if (fd >= 0) {
+        if (auto copied = CopyToSealedMemory(fd, maxBytes, out)) {
+            sealed.bytes = std::move(*copied);
+        } else {
+            ReadOpen(fd, maxBytes, ReadPart::Whole, out);
+            if (out.outcome == ForeignFile::Read)
+                sealed.bytes = std::make_shared<const SealedBytes>(std::move(out.bytes));
+        }
+    }
+    sealed.outcome = out.outcome;
+    sealed.why = out.why;
+    return sealed;
 }
 
 bool WriteWholeFile(const Folder& folder, const QString& name, const QByteArray& bytes,

@@ -8,6 +8,7 @@
 // file of the user running the game, and never creates one through a link.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 
@@ -60,6 +61,37 @@ ForeignFile ReadForeignFile(const QString& path, qint64 maxBytes, ReadPart part 
 // The same for the file called name in folder.
 ForeignFile ReadForeignFile(const Folder& folder, const QString& name, qint64 maxBytes,
                             ReadPart part = ReadPart::Whole);
+
+// A file's bytes in memory of their own, which nothing can change or cut short for as
+// long as they are kept.
+class SealedBytes {
+public:
+    SealedBytes(const char* mapped, qsizetype size); // takes over a read-only mapping
+    explicit SealedBytes(QByteArray bytes);
+    ~SealedBytes();
+    SealedBytes(const SealedBytes&) = delete;
+    SealedBytes& operator=(const SealedBytes&) = delete;
+    QByteArrayView view() const { return {data_, size_}; }
+
+private:
+    QByteArray heap_;
+    const char* data_ = nullptr;
+    qsizetype size_ = 0;
+    bool mapped_ = false;
+};
+
+struct SealedFile {
+    ForeignFile::Outcome outcome = ForeignFile::Missing;
+    std::shared_ptr<const SealedBytes> bytes; // set when read
+    QString why;
+};
+
+// Reads the whole file at path as ReadForeignFile does, for bytes kept as long as the
+// game runs (the card pictures' cache): the kernel copies the file into a sealed memory
+// file, mapped read-only, so the game itself writes none of its pages. A page a program
+// writes first costs it a fault, which on some virtual machines takes longer than the
+// copy. Where the system has no such files the bytes are read into the heap.
+SealedFile ReadSealedFile(const QString& path, qint64 maxBytes);
 
 // Writes bytes to a new file beside the file called name in folder and puts it in the
 // place of the old one only when every byte reached the disk. On failure the old file is

@@ -60,22 +60,18 @@ QImage ReadCachedStrip(const QString& folder, int strip, const QByteArray& key,
     if (folder.isEmpty()) return {};
     const QSize size = StripSize(strip, l);
     const qint64 length = FileBytes(size);
-    const ForeignFile file = ReadForeignFile(StripCacheFile(folder, strip), length);
-    if (file.outcome != ForeignFile::Read || file.bytes.size() != length ||
-        !file.bytes.startsWith(QByteArrayView(Magic, sizeof Magic)) ||
-        QByteArrayView(file.bytes).sliced(sizeof Magic, KeyBytes) != key)
+    const SealedFile file = ReadSealedFile(StripCacheFile(folder, strip), length);
+    if (file.outcome != ForeignFile::Read) return {};
+    const QByteArrayView bytes = file.bytes->view();
+    if (bytes.size() != length || !bytes.startsWith(QByteArrayView(Magic, sizeof Magic)) ||
+        bytes.sliced(sizeof Magic, KeyBytes) != key)
         return {};
-    // One look at each page of the pixels here, on the worker: where the kernel's copy
-    // leaves them to be mapped at their first use (as on some virtual machines), the
-    // first paint, on the main thread, then finds them ready.
-    [[maybe_unused]] volatile char seen = 0;
-    for (qsizetype at = 0; at < file.bytes.size(); at += 4096) seen = file.bytes.at(at);
-    // The pixels stay in the bytes read, for as long as an image shows them.
-    auto* kept = new QByteArray(file.bytes);
-    const auto* pixels = reinterpret_cast<const uchar*>(kept->constData() + HeaderBytes);
+    // The pixels stay where the file's bytes are, for as long as an image shows them.
+    auto* kept = new std::shared_ptr<const SealedBytes>(file.bytes);
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.data() + HeaderBytes);
     const QImage image(
         pixels, size.width(), size.height(), 4 * size.width(), QImage::Format_ARGB32_Premultiplied,
-        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, kept);
+        [](void* held) { delete static_cast<std::shared_ptr<const SealedBytes>*>(held); }, kept);
     // Pixels must lie on 32-bit boundaries to be used in place.
     return reinterpret_cast<quintptr>(pixels) % 4 ? image.copy() : image;
 }
