@@ -36,13 +36,35 @@ HeldButtons HeldOf(Qt::MouseButtons buttons) {
 
 template <class Wanted>
 void TableWidget::paintPictures(QPainter& painter, const QRegion& region, Wanted wanted) {
-    auto draw = [&](int i) {
-        if (!wanted(i) || !pictures_.isVisible(i) || images_[i].isNull()) return;
-        const QRect r = pixelRect(i);
-        if (region.intersects(r)) painter.drawImage(r.topLeft(), images_[i]);
+    std::vector<int> shown; // bottom first
+    auto consider = [&](int i) {
+        if (wanted(i) && pictures_.isVisible(i) && !images_[i].isNull() &&
+            region.intersects(pixelRect(i)))
+            shown.push_back(i);
     };
-    for (int m = MarkerFirst; m <= MarkerLast; ++m) draw(m);
-    for (int i : pictures_.drawingOrder()) draw(i);
+    for (int m = MarkerFirst; m <= MarkerLast; ++m) consider(m);
+    for (int i : pictures_.drawingOrder()) consider(i);
+    // Of each picture, only what the opaque rows of the pictures above it leave showing is
+    // drawn: in a column, little more than the top of each covered card.
+    std::vector<QRegion> parts(shown.size());
+    QRegion hidden;
+    for (size_t k = shown.size(); k-- > 0;) {
+        const int i = shown[k];
+        const QRect r = pixelRect(i);
+        parts[k] = region.intersected(r).subtracted(hidden);
+        const OpaqueRows rows = opaque_[i];
+        if (rows.top < rows.bottom)
+            hidden += QRect(r.left(), r.top() + rows.top, r.width(), rows.bottom - rows.top);
+    }
+    for (size_t k = 0; k < shown.size(); ++k) {
+        const QImage& image = images_[shown[k]];
+        const QPoint at = pixelRect(shown[k]).topLeft();
+        const qreal dpr = image.devicePixelRatio();
+        for (const QRect& part : parts[k]) {
+            const QRect source = part.translated(-at);
+            painter.drawImage(part, image, QRect(source.topLeft() * dpr, source.size() * dpr));
+        }
+    }
 }
 
 // A transparent child as large as the table, which the mouse passes through. Qt paints
@@ -102,6 +124,7 @@ void TableWidget::setCardSize(float widthTwips, float heightTwips) {
 
 void TableWidget::setPictures(const CardPictures& pictures) {
     images_ = pictures.image;
+    opaque_ = pictures.opaque;
     update();
 }
 

@@ -28,6 +28,26 @@ QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr, StripPi
 
 } // namespace
 
+OpaqueRows OpaqueRowsOf(const QImage& picture) {
+    const qreal dpr = picture.devicePixelRatio();
+    const int whole = int(dpr);
+    if (whole < 1 || whole != dpr || picture.format() != QImage::Format_ARGB32_Premultiplied)
+        return {};
+    int bestTop = 0, bestEnd = 0;
+    for (int y = 0, runTop = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        QRgb all = ~QRgb(0);
+        for (int x = 0; x < picture.width(); ++x) all &= row[x];
+        if (qAlpha(all) != 255)
+            runTop = y + 1;
+        else if (y + 1 - runTop > bestEnd - bestTop)
+            bestTop = runTop, bestEnd = y + 1;
+    }
+    // Only logical rows whose every device row is opaque.
+    const OpaqueRows rows{(bestTop + whole - 1) / whole, bestEnd / whole};
+    return rows.top < rows.bottom ? rows : OpaqueRows{};
+}
+
 int PictureGeometry::cellStart(int k) const {
     return RoundEven(double(float(k) * cell));
 }
@@ -68,16 +88,21 @@ QImage RenderStrip(const CardArtwork& art, int strip, const StripLayout& l) {
 
 void CutStrip(const QImage& image, int strip, const StripLayout& l, CardPictures& out,
               StripPixels pixels) {
+    const auto place = [&](int picture, int deviceX) {
+        out.image[picture] = Cut(image, deviceX, l.deviceWidth, l.dpr, pixels);
+        out.opaque[picture] = OpaqueRowsOf(out.image[picture]);
+    };
     if (strip == MarkerStrip) {
-        for (int m = MarkerFirst; m <= MarkerLast; ++m)
-            out.image[m] = Cut(image, 0, l.deviceWidth, l.dpr, pixels);
+        place(MarkerFirst, 0);
+        for (int m = MarkerFirst + 1; m <= MarkerLast; ++m) {
+            out.image[m] = out.image[MarkerFirst];
+            out.opaque[m] = out.opaque[MarkerFirst];
+        }
         return;
     }
-    for (int rank = 1; rank <= 13; ++rank) {
-        const int x = Device(l.geometry.cellStart(rank - 1), l.dpr);
-        out.image[13 * strip + rank] = Cut(image, x, l.deviceWidth, l.dpr, pixels);
-    }
-    out.image[RevealFirst + strip] = Cut(image, 0, l.deviceWidth, l.dpr, pixels);
+    for (int rank = 1; rank <= 13; ++rank)
+        place(13 * strip + rank, Device(l.geometry.cellStart(rank - 1), l.dpr));
+    place(RevealFirst + strip, 0);
 }
 
 CardPictures ComposeCardPictures(const CardArtwork& art, const GameState& s,

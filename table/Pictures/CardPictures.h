@@ -9,11 +9,22 @@
 
 namespace zarn {
 
+// The rows of a picture that are opaque across its whole width, in logical pixels from
+// its top: [top, bottom). Nothing beneath them shows through.
+struct OpaqueRows {
+    int top = 0, bottom = 0;
+    bool operator==(const OpaqueRows&) const = default;
+};
+// The longest run of such rows of the picture, as whole logical rows; none when its
+// device pixel ratio is not whole (a logical row then does not start on a device row).
+OpaqueRows OpaqueRowsOf(const QImage& picture);
+
 // Pictures 1..76 (index 0 unused): cards 1..52, markers 53..72, ace-reveal pictures 73..76.
 // Every image carries the device pixel ratio it was made for; its logical size is
 // PictureGeometry::width x height.
 struct CardPictures {
     std::array<QImage, 77> image;
+    std::array<OpaqueRows, 77> opaque{}; // each picture's, see OpaqueRowsOf
 };
 
 // Where the pictures are cut from a strip, in logical pixels (the table's pixels).
