@@ -8,11 +8,13 @@
 #include "../support/PrivateCache.h"
 #include "../window/WindowTest.h"
 #include "game/Twips.h"
+#include "table/Pictures/Background.h"
 #include "ui/AppIdentity.h"
 #include "ui/HelpWindow.h"
 
 #include <QFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -93,6 +95,41 @@ TEST_F(Screen, ADraggedCardPassesAboveTheOpenScorePanelAndLeavesNoTrace) {
     EXPECT_TRUE(ScreenPixelsOnceEqual(global(panel), panelBefore) == panelBefore)
         << "no trace of the card on the panel";
     EXPECT_TRUE(ScreenPixelsOnceEqual(global(home), face) == face) << "the card back at home";
+}
+
+// The cards in the columns and the cells, and the markers beneath them, look on the
+// screen as if every picture were drawn whole, bottom to top, over the plain table
+// (though the parts of cards hidden under the cards above are not drawn): with the
+// built-in cards, and with hearts of the player's own that are clear across the middle,
+// where the cards beneath them show through.
+TEST_F(Screen, TheTableLooksAsIfEveryPictureWereDrawnWhole) {
+    for (bool clearHearts : {false, true}) {
+        SCOPED_TRACE(clearHearts);
+        if (clearHearts)
+            writeFile(path("hearts2.svg"),
+                      "<svg xmlns='http://www.w3.org/2000/svg' width='13836' height='1464'>"
+                      "<rect width='13836' height='560' fill='#c00'/>"
+                      "<rect y='900' width='13836' height='564' fill='#0c0'/></svg>");
+        open();
+        for (const auto& [first, last] : {std::pair(1, 8), std::pair(9, 16)}) {
+            QRect area;
+            for (int p = first; p <= last; ++p)
+                for (int picture : cards(p)) area |= table()->pixelRect(picture);
+            QImage wanted(area.size(), QImage::Format_RGB32);
+            wanted.fill(PlainTableColour());
+            QPainter painter(&wanted);
+            painter.translate(-area.topLeft());
+            std::vector<int> order;
+            for (int m = MarkerFirst; m <= MarkerLast; ++m) order.push_back(m);
+            order.insert(order.end(), table()->pictures().drawingOrder().begin(),
+                         table()->pictures().drawingOrder().end());
+            for (int i : order)
+                if (table()->isVisible(i) && table()->pixelRect(i).intersects(area))
+                    painter.drawImage(table()->pixelRect(i).topLeft(), table()->image(i));
+            painter.end();
+            EXPECT_TRUE(ScreenPixelsOnceEqual(global(area), wanted) == wanted) << first;
+        }
+    }
 }
 
 // Presses of every button on the panels, over a card hidden by the score panel and over

@@ -3,6 +3,7 @@
 // server (ImageMagick's import of the root window) and pointer events made by the server
 // itself (xdotool, through XTest), for tests that run under xcb on their own Xvfb.
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -22,8 +23,10 @@ inline QImage ScreenPixels(const QRect& r) {
          QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()),
          "+repage", "png:-"});
     if (!import.waitForFinished(20000) || import.exitCode() != 0) return {};
-    return QImage::fromData(import.readAllStandardOutput(), "PNG")
-        .convertToFormat(QImage::Format_RGB32);
+    QImage pixels = QImage::fromData(import.readAllStandardOutput(), "PNG")
+                        .convertToFormat(QImage::Format_RGB32);
+    pixels.setColorSpace(QColorSpace()); // the server's pixels as they are
+    return pixels;
 }
 
 // Runs xdotool with these arguments (the server queues the events it makes) and lets
