@@ -44,17 +44,15 @@ void TableWidget::paintPictures(QPainter& painter, const QRegion& region, Wanted
     };
     for (int m = MarkerFirst; m <= MarkerLast; ++m) consider(m);
     for (int i : pictures_.drawingOrder()) consider(i);
-    // Of each picture, only what the opaque rows of the pictures above it leave showing is
-    // drawn: in a column, little more than the top of each covered card.
+    // Of each picture, only what the opaque areas of the pictures above it leave showing
+    // is drawn: in a column, little more than the top of each covered card.
     std::vector<QRegion> parts(shown.size());
     QRegion hidden;
     for (size_t k = shown.size(); k-- > 0;) {
         const int i = shown[k];
         const QRect r = pixelRect(i);
         parts[k] = region.intersected(r).subtracted(hidden);
-        const OpaqueRows rows = opaque_[i];
-        if (rows.top < rows.bottom)
-            hidden += QRect(r.left(), r.top() + rows.top, r.width(), rows.bottom - rows.top);
+        hidden += opaque_[i].translated(r.topLeft());
     }
     for (size_t k = 0; k < shown.size(); ++k) {
         const QImage& image = images_[shown[k]];

@@ -83,7 +83,7 @@ private:
 
     PictureTable pictures_;
     std::array<QImage, 77> images_{};
-    std::array<OpaqueRows, 77> opaque_{};
+    std::array<QRect, 77> opaque_{};
     QImage background_;
     QRectF cornerRect_;
     float cardWidth_ = 0, cardHeight_ = 0;

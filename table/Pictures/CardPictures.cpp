@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace zarn {
 
@@ -28,24 +29,42 @@ QImage Cut(const QImage& strip, int deviceX, int deviceWidth, qreal dpr, StripPi
 
 } // namespace
 
-OpaqueRows OpaqueRowsOf(const QImage& picture) {
+QRect OpaqueAreaOf(const QImage& picture) {
     const qreal dpr = picture.devicePixelRatio();
     const int whole = int(dpr);
     if (whole < 1 || whole != dpr || picture.format() != QImage::Format_ARGB32_Premultiplied)
         return {};
-    int bestTop = 0, bestEnd = 0;
-    for (int y = 0, runTop = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    const int width = picture.width(), height = picture.height();
+    const auto row = [&](int y) { return reinterpret_cast<const QRgb*>(picture.constScanLine(y)); };
+    const auto opaqueBetween = [&](int y, int first, int end) {
         QRgb all = ~QRgb(0);
-        for (int x = 0; x < picture.width(); ++x) all &= row[x];
-        if (qAlpha(all) != 255)
-            runTop = y + 1;
-        else if (y + 1 - runTop > bestEnd - bestTop)
-            bestTop = runTop, bestEnd = y + 1;
+        for (int x = first; x < end; ++x) all &= row(y)[x];
+        return first < end && qAlpha(all) == 255;
+    };
+    // The span from the first opaque pixel to the last that most rows share, opaque all
+    // along (the card's body), then the longest run of rows opaque across it.
+    std::map<std::pair<int, int>, int> rowsWith;
+    for (int y = 0; y < height; ++y) {
+        int first = 0, end = width;
+        while (first < end && qAlpha(row(y)[first]) != 255) ++first;
+        while (end > first && qAlpha(row(y)[end - 1]) != 255) --end;
+        if (opaqueBetween(y, first, end)) ++rowsWith[{first, end}];
     }
-    // Only logical rows whose every device row is opaque.
-    const OpaqueRows rows{(bestTop + whole - 1) / whole, bestEnd / whole};
-    return rows.top < rows.bottom ? rows : OpaqueRows{};
+    if (rowsWith.empty()) return {};
+    const auto [first, end] =
+        std::max_element(rowsWith.begin(), rowsWith.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    int top = 0, bottom = 0;
+    for (int y = 0, runTop = 0; y < height; ++y) {
+        if (!opaqueBetween(y, first, end))
+            runTop = y + 1;
+        else if (y + 1 - runTop > bottom - top)
+            top = runTop, bottom = y + 1;
+    }
+    const auto in = [whole](int device) { return (device + whole - 1) / whole; };
+    const QRect area(QPoint(in(first), in(top)), QPoint(end / whole - 1, bottom / whole - 1));
+    return area.isValid() ? area : QRect();
 }
 
 int PictureGeometry::cellStart(int k) const {
@@ -90,7 +109,7 @@ void CutStrip(const QImage& image, int strip, const StripLayout& l, CardPictures
               StripPixels pixels) {
     const auto place = [&](int picture, int deviceX) {
         out.image[picture] = Cut(image, deviceX, l.deviceWidth, l.dpr, pixels);
-        out.opaque[picture] = OpaqueRowsOf(out.image[picture]);
+        out.opaque[picture] = OpaqueAreaOf(out.image[picture]);
     };
     if (strip == MarkerStrip) {
         place(MarkerFirst, 0);

@@ -9,22 +9,18 @@
 
 namespace zarn {
 
-// The rows of a picture that are opaque across its whole width, in logical pixels from
-// its top: [top, bottom). Nothing beneath them shows through.
-struct OpaqueRows {
-    int top = 0, bottom = 0;
-    bool operator==(const OpaqueRows&) const = default;
-};
-// The longest run of such rows of the picture, as whole logical rows; none when its
-// device pixel ratio is not whole (a logical row then does not start on a device row).
-OpaqueRows OpaqueRowsOf(const QImage& picture);
+// The largest block of a picture's rows that are opaque between the same two columns,
+// in logical pixels within the picture: nothing beneath it shows through. Whole logical
+// pixels of opaque device pixels only; none when the device pixel ratio is not whole (a
+// logical pixel then does not start on a device pixel).
+QRect OpaqueAreaOf(const QImage& picture);
 
 // Pictures 1..76 (index 0 unused): cards 1..52, markers 53..72, ace-reveal pictures 73..76.
 // Every image carries the device pixel ratio it was made for; its logical size is
 // PictureGeometry::width x height.
 struct CardPictures {
     std::array<QImage, 77> image;
-    std::array<OpaqueRows, 77> opaque{}; // each picture's, see OpaqueRowsOf
+    std::array<QRect, 77> opaque{}; // each picture's, see OpaqueAreaOf
 };
 
 // Where the pictures are cut from a strip, in logical pixels (the table's pixels).

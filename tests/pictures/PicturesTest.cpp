@@ -36,7 +36,7 @@ TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
     EXPECT_EQ(IncreasedScale(1.99f), MaxScale);
     EXPECT_EQ(StateAt(0.92f, SizeOccasion::SizeChange).FanStep, 284); // 269 at start-up
     const CardArtwork art(BuiltIn);
-    for (qreal dpr : {1.0, 2.0}) {
+    for (qreal dpr : {1.0, 2.0, 1.5}) {
         const CardPictures p = ComposeCardPictures(art, StateAt(0.92f), dpr);
         for (int suit = 0; suit < 4; ++suit) // the reveal pictures are the aces
             EXPECT_TRUE(Same(p.image[13 * suit + 1], p.image[73 + suit])) << suit;
@@ -44,6 +44,26 @@ TEST(CardPictures, EveryPictureInItsPlaceAtEveryDensity) {
         for (int a = 1; a <= 53; ++a) {
             EXPECT_EQ(p.image[a].deviceIndependentSize().toSize(), QSize(65, 90));
             for (int b = a + 1; b <= 53; ++b) EXPECT_FALSE(Same(p.image[a], p.image[b])) << a << b;
+        }
+        // The opaque area: most of the card, short of its rounded corners and blended edges, of
+        // whole logical pixels of opaque device pixels; none at a ratio that is not whole.
+        const auto opaque = [&](int picture, int left, int right, int row) {
+            const QImage& image = p.image[picture];
+            for (int y = int(row * dpr); y < int((row + 1) * dpr); ++y)
+                for (int x = int(left * dpr); x < int((right + 1) * dpr); ++x)
+                    if (qAlpha(image.pixel(x, y)) != 255) return false;
+            return true;
+        };
+        for (int i = 1; i <= 76; ++i) {
+            const QRect a = p.opaque[i];
+            if (dpr == 1.5 || (i >= 53 && i <= 72)) { // the markers let the table through
+                EXPECT_TRUE(a.isNull()) << i;
+                continue;
+            }
+            EXPECT_TRUE(a.width() >= 58 && a.height() >= 72 && a.right() < 65 && a.bottom() < 90)
+                << i << " " << a.x() << " " << a.y() << " " << a.width() << "x" << a.height();
+            for (int y = a.top(); y <= a.bottom(); ++y)
+                ASSERT_TRUE(opaque(i, a.left(), a.right(), y)) << i << " " << y;
         }
     }
 }
