@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace zarn {
 
@@ -34,21 +35,20 @@ QRect OpaqueAreaOf(const QImage& picture) {
     const int whole = int(dpr);
     if (whole < 1 || whole != dpr || picture.format() != QImage::Format_ARGB32_Premultiplied)
         return {};
+    // Each row's span from its first opaque pixel to its last, when it is opaque all
+    // along; then the span most rows share (the card's body), and the longest run of
+    // rows opaque across it.
     const int width = picture.width(), height = picture.height();
-    const auto row = [&](int y) { return reinterpret_cast<const QRgb*>(picture.constScanLine(y)); };
-    const auto opaqueBetween = [&](int y, int first, int end) {
-        QRgb all = ~QRgb(0);
-        for (int x = first; x < end; ++x) all &= row(y)[x];
-        return first < end && qAlpha(all) == 255;
-    };
-    // The span from the first opaque pixel to the last that most rows share, opaque all
-    // along (the card's body), then the longest run of rows opaque across it.
+    std::vector<std::pair<int, int>> spans(static_cast<size_t>(height));
     std::map<std::pair<int, int>, int> rowsWith;
     for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         int first = 0, end = width;
-        while (first < end && qAlpha(row(y)[first]) != 255) ++first;
-        while (end > first && qAlpha(row(y)[end - 1]) != 255) --end;
-        if (opaqueBetween(y, first, end)) ++rowsWith[{first, end}];
+        while (first < end && qAlpha(row[first]) != 255) ++first;
+        while (end > first && qAlpha(row[end - 1]) != 255) --end;
+        QRgb all = ~QRgb(0);
+        for (int x = first; x < end; ++x) all &= row[x];
+        if (first < end && qAlpha(all) == 255) ++rowsWith[spans[size_t(y)] = {first, end}];
     }
     if (rowsWith.empty()) return {};
     const auto [first, end] =
@@ -57,7 +57,8 @@ QRect OpaqueAreaOf(const QImage& picture) {
         })->first;
     int top = 0, bottom = 0;
     for (int y = 0, runTop = 0; y < height; ++y) {
-        if (!opaqueBetween(y, first, end))
+        const auto [from, to] = spans[size_t(y)];
+        if (from == to || from > first || to < end)
             runTop = y + 1;
         else if (y + 1 - runTop > bottom - top)
             top = runTop, bottom = y + 1;
