@@ -9,8 +9,9 @@
 
 namespace zarn {
 
-// The largest block of a picture's rows that are opaque between the same two columns,
-// in logical pixels within the picture: nothing beneath it shows through. Whole logical
+// The part of a picture that nothing beneath it shows through, in logical pixels within
+// the picture: the longest run of rows that are opaque across the span most of its rows
+// share (a card's body, short of its rounded corners and blended edges). Whole logical
 // pixels of opaque device pixels only; none when the device pixel ratio is not whole (a
 // logical pixel then does not start on a device pixel).
 QRect OpaqueAreaOf(const QImage& picture);

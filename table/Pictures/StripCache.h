@@ -25,8 +25,8 @@ QString StripCacheFile(const QString& folder, int strip);
 // from, the strip, its layout and device pixel ratio, and the Qt that draws it.
 QByteArray StripKey(QByteArrayView artwork, int strip, const StripLayout& layout);
 
-// The strip kept under `key`, its pixels where the file's bytes were read; a null image
-// when none is kept for that key and layout.
+// The strip kept under `key`, its pixels where the file's bytes were read (sealed
+// memory, see ReadSealedFile); a null image when none is kept for that key and layout.
 QImage ReadCachedStrip(const QString& folder, int strip, const QByteArray& key,
                        const StripLayout& layout);
 
