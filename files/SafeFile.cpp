@@ -121,35 +121,28 @@ ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart pa
 }
 
 // The open file copied by the kernel into a new memory file (and closed), at most
-// maxBytes of it, the copy sealed and mapped read-only; nullopt when the system cannot
-// (the file is then still open and unread), else the outcome in out.
-std::optional<std::shared_ptr<const SealedBytes>> CopyToSealedMemory(int fd, qint64 maxBytes,
-                                                                     ForeignFile& out) {
+// maxBytes of it, the copy sealed and mapped read-only; null, with out saying why, when
+// it is not.
+std::shared_ptr<const SealedBytes> CopyToSealedMemory(int fd, qint64 maxBytes, ForeignFile& out) {
+    out.outcome = ForeignFile::Refused;
     const int memory = ::memfd_create("zarn", MFD_CLOEXEC | MFD_ALLOW_SEALING);
-    if (memory < 0) return std::nullopt;
     qint64 got = 0;
-    while (got <= maxBytes) {
+    while (memory >= 0 && got <= maxBytes) {
         const ssize_t n = ::sendfile(memory, fd, nullptr, size_t(maxBytes + 1 - got));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && got == 0 && Unsupported(errno)) {
-            ::close(memory);
-            return std::nullopt;
-        }
         if (n <= 0) {
-            if (n < 0) {
-                out.outcome = ForeignFile::Refused;
-                out.why = SystemReason(errno);
-            }
+            if (n == 0) out.outcome = ForeignFile::Read;
             break;
         }
         got += n;
     }
+    out.why = out.outcome == ForeignFile::Read ? QString() : SystemReason(errno);
     ::close(fd);
     std::shared_ptr<const SealedBytes> bytes;
     if (got > maxBytes) {
         out.outcome = ForeignFile::Refused;
         out.why = TooLarge(maxBytes);
-    } else if (out.outcome != ForeignFile::Refused) {
+    } else if (out.outcome == ForeignFile::Read) {
         ::fcntl(memory, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
         void* mapped = got == 0 ? nullptr
                                 : ::mmap(nullptr, size_t(got), PROT_READ, MAP_SHARED | MAP_POPULATE,
@@ -158,11 +151,10 @@ std::optional<std::shared_ptr<const SealedBytes>> CopyToSealedMemory(int fd, qin
             out.outcome = ForeignFile::Refused;
             out.why = SystemReason(errno);
         } else {
-            out.outcome = ForeignFile::Read;
             bytes = std::make_shared<const SealedBytes>(static_cast<const char*>(mapped), got);
         }
     }
-    ::close(memory);
+    if (memory >= 0) ::close(memory);
     return bytes;
 }
 
@@ -343,29 +335,17 @@ ForeignFile ReadForeignFile(const Folder& folder, const QString& name, qint64 ma
     return ReadAt(folder.descriptor(), QFile::encodeName(name), maxBytes, part);
 }
 
-SealedBytes::SealedBytes(const char* mapped, qsizetype size)
-    : data_(mapped), size_(size), mapped_(mapped != nullptr) {}
-
-SealedBytes::SealedBytes(QByteArray bytes)
-    : heap_(std::move(bytes)), data_(heap_.constData()), size_(heap_.size()) {}
+SealedBytes::SealedBytes(const char* mapped, qsizetype size) : data_(mapped), size_(size) {}
 
 SealedBytes::~SealedBytes() {
-    if (mapped_) ::munmap(const_cast<char*>(data_), size_t(size_));
+    if (data_) ::munmap(const_cast<char*>(data_), size_t(size_));
 }
 
 SealedFile ReadSealedFile(const QString& path, qint64 maxBytes) {
     ForeignFile out;
     SealedFile sealed;
     const int fd = OpenForeign(AT_FDCWD, QFile::encodeName(path), maxBytes, ReadPart::Whole, out);
-    if (fd >= 0) {
-        if (auto copied = CopyToSealedMemory(fd, maxBytes, out)) {
-            sealed.bytes = std::move(*copied);
-        } else {
-            ReadOpen(fd, maxBytes, ReadPart::Whole, out);
-            if (out.outcome == ForeignFile::Read)
-                sealed.bytes = std::make_shared<const SealedBytes>(std::move(out.bytes));
-        }
-    }
+    if (fd >= 0) sealed.bytes = CopyToSealedMemory(fd, maxBytes, out);
     sealed.outcome = out.outcome;
     sealed.why = out.why;
     return sealed;

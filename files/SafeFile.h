@@ -67,17 +67,14 @@ ForeignFile ReadForeignFile(const Folder& folder, const QString& name, qint64 ma
 class SealedBytes {
 public:
     SealedBytes(const char* mapped, qsizetype size); // takes over a read-only mapping
-    explicit SealedBytes(QByteArray bytes);
     ~SealedBytes();
     SealedBytes(const SealedBytes&) = delete;
     SealedBytes& operator=(const SealedBytes&) = delete;
     QByteArrayView view() const { return {data_, size_}; }
 
 private:
-    QByteArray heap_;
     const char* data_ = nullptr;
     qsizetype size_ = 0;
-    bool mapped_ = false;
 };
 
 struct SealedFile {
@@ -90,7 +87,7 @@ struct SealedFile {
 // game runs (the card pictures' cache): the kernel copies the file into a sealed memory
 // file, mapped read-only, so the game itself writes none of its pages. A page a program
 // writes first costs it a fault, which on some virtual machines takes longer than the
-// copy. Where the system has no such files the bytes are read into the heap.
+// copy. A system without such files refuses every file.
 SealedFile ReadSealedFile(const QString& path, qint64 maxBytes);
 
 // Writes bytes to a new file beside the file called name in folder and puts it in the

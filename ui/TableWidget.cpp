@@ -34,11 +34,10 @@ HeldButtons HeldOf(Qt::MouseButtons buttons) {
 
 } // namespace
 
-template <class Wanted>
-void TableWidget::paintPictures(QPainter& painter, const QRegion& region, Wanted wanted) {
+void TableWidget::paintPictures(QPainter& painter, const QRegion& region, bool lifted) {
     std::vector<int> shown; // bottom first
     auto consider = [&](int i) {
-        if (wanted(i) && pictures_.isVisible(i) && !images_[i].isNull() &&
+        if (lifted_[i] == lifted && pictures_.isVisible(i) && !images_[i].isNull() &&
             region.intersects(pixelRect(i)))
             shown.push_back(i);
     };
@@ -81,7 +80,7 @@ protected:
         const auto& lifted = table_->lifted_;
         if (std::find(lifted.begin(), lifted.end(), true) == lifted.end()) return;
         QPainter painter(this);
-        table_->paintPictures(painter, event->region(), [&](int i) { return lifted[i]; });
+        table_->paintPictures(painter, event->region(), true);
     }
 
 private:
@@ -202,7 +201,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                         cornerRect_.size() / twipsPerPixel_);
         PaintTableFrame(painter, px, TableFrameLine(cardWidth_, twipsPerPixel_), Qt::transparent);
     }
-    paintPictures(painter, event->region(), [this](int i) { return !lifted_[i]; });
+    paintPictures(painter, event->region(), false);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

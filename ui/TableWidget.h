@@ -78,9 +78,9 @@ protected:
 private:
     class LiftLayer;
     void dirty(const QRect& rect);
-    // Paints the pictures of the drawing order that pass `wanted` and meet `region`.
-    template <class Wanted>
-    void paintPictures(QPainter& painter, const QRegion& region, Wanted wanted);
+    // Paints the pictures of the drawing order that meet `region` and are lifted by a
+    // drag, or are not.
+    void paintPictures(QPainter& painter, const QRegion& region, bool lifted);
 
     PictureTable pictures_;
     std::array<QImage, 77> images_{};

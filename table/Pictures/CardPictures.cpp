@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <vector>
 
 namespace zarn {
@@ -36,25 +35,25 @@ QRect OpaqueAreaOf(const QImage& picture) {
     if (whole < 1 || whole != dpr || picture.format() != QImage::Format_ARGB32_Premultiplied)
         return {};
     // Each row's span from its first opaque pixel to its last, when it is opaque all
-    // along; then the span most rows share (the card's body), and the longest run of
-    // rows opaque across it.
+    // along; then the span most rows share (the card's body, found by a majority vote),
+    // and the longest run of rows opaque across it.
     const int width = picture.width(), height = picture.height();
     std::vector<std::pair<int, int>> spans(static_cast<size_t>(height));
-    std::map<std::pair<int, int>, int> rowsWith;
-    for (int y = 0; y < height; ++y) {
+    std::pair<int, int> body;
+    for (int y = 0, votes = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         int first = 0, end = width;
         while (first < end && qAlpha(row[first]) != 255) ++first;
         while (end > first && qAlpha(row[end - 1]) != 255) --end;
         QRgb all = ~QRgb(0);
         for (int x = first; x < end; ++x) all &= row[x];
-        if (first < end && qAlpha(all) == 255) ++rowsWith[spans[size_t(y)] = {first, end}];
+        if (first == end || qAlpha(all) != 255) continue;
+        spans[size_t(y)] = {first, end};
+        if (votes == 0) body = {first, end};
+        votes += body == std::pair(first, end) ? 1 : -1;
     }
-    if (rowsWith.empty()) return {};
-    const auto [first, end] =
-        std::max_element(rowsWith.begin(), rowsWith.end(), [](const auto& a, const auto& b) {
-            return a.second < b.second;
-        })->first;
+    const auto [first, end] = body;
+    if (first == end) return {};
     int top = 0, bottom = 0;
     for (int y = 0, runTop = 0; y < height; ++y) {
         const auto [from, to] = spans[size_t(y)];

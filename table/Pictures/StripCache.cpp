@@ -42,15 +42,20 @@ QString StripCacheFile(const QString& folder, int strip) {
 }
 
 QByteArray StripKey(QByteArrayView artwork, int strip, const StripLayout& l) {
+    // The numbers in the machine's own form, as the pixels are.
+    const double numbers[] = {double(QSysInfo::ByteOrder),
+                              double(strip),
+                              l.geometry.cell,
+                              double(l.geometry.width),
+                              double(l.geometry.height),
+                              l.heightPx,
+                              double(l.deviceWidth),
+                              double(l.stripWidth),
+                              l.dpr};
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    const QByteArray about =
-        QByteArray(Magic, sizeof Magic) + ' ' + qVersion() + ' ' +
-        QByteArray::number(QSysInfo::ByteOrder) + ' ' + QByteArray::number(strip) + ' ' +
-        QByteArray::number(l.geometry.cell, 'g', 9) + ' ' + QByteArray::number(l.geometry.width) +
-        ' ' + QByteArray::number(l.geometry.height) + ' ' + QByteArray::number(l.heightPx, 'g', 9) +
-        ' ' + QByteArray::number(l.deviceWidth) + ' ' + QByteArray::number(l.stripWidth) + ' ' +
-        QByteArray::number(l.dpr, 'g', 17) + '\n';
-    hash.addData(about);
+    hash.addData(QByteArrayView(Magic, sizeof Magic));
+    hash.addData(QByteArrayView(qVersion(), qstrlen(qVersion()) + 1));
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(numbers), sizeof numbers));
     hash.addData(artwork);
     return hash.result();
 }
