@@ -74,11 +74,10 @@ QImage ReadCachedStrip(const QString& folder, int strip, const QByteArray& key,
     // The pixels stay where the file's bytes are, for as long as an image shows them.
     auto* kept = new std::shared_ptr<const SealedBytes>(file.bytes);
     const auto* pixels = reinterpret_cast<const uchar*>(bytes.data() + HeaderBytes);
-    const QImage image(
+    // The mapping starts on a page, so the pixels lie on 32-bit boundaries, as an image's must.
+    return QImage(
         pixels, size.width(), size.height(), 4 * size.width(), QImage::Format_ARGB32_Premultiplied,
         [](void* held) { delete static_cast<std::shared_ptr<const SealedBytes>*>(held); }, kept);
-    // Pixels must lie on 32-bit boundaries to be used in place.
-    return reinterpret_cast<quintptr>(pixels) % 4 ? image.copy() : image;
 }
 
 void WriteCachedStrips(const QString& folder, const std::vector<DrawnStrip>& strips) {
