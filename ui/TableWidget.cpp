@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zarn {
 namespace {
@@ -35,30 +36,39 @@ HeldButtons HeldOf(Qt::MouseButtons buttons) {
 } // namespace
 
 void TableWidget::paintPictures(QPainter& painter, const QRegion& region, bool lifted) {
-    std::vector<int> shown; // bottom first
+    struct Shown {
+        int picture;
+        QRect rect;
+        std::optional<QRegion> part; // none: all of it shows
+    };
+    std::vector<Shown> shown; // bottom first
     auto consider = [&](int i) {
-        if (lifted_[i] == lifted && pictures_.isVisible(i) && !images_[i].isNull() &&
-            region.intersects(pixelRect(i)))
-            shown.push_back(i);
+        if (lifted_[i] != lifted || !pictures_.isVisible(i) || images_[i].isNull()) return;
+        const QRect r = pixelRect(i);
+        if (region.intersects(r)) shown.push_back({i, r, std::nullopt});
     };
     for (int m = MarkerFirst; m <= MarkerLast; ++m) consider(m);
     for (int i : pictures_.drawingOrder()) consider(i);
-    // Of each picture, only what the opaque areas of the pictures above it leave showing
-    // is drawn: in a column, little more than the top of each covered card.
-    std::vector<QRegion> parts(shown.size());
+    // A paint of the whole table (the first frame, an uncovered window) draws of each
+    // picture only what the opaque areas of the pictures above it leave showing: in a
+    // column, little more than the top of each covered card. The small repaints of drags
+    // and glides draw their few pictures whole: working out the hidden parts would cost
+    // them more than it saves.
     QRegion hidden;
-    for (size_t k = shown.size(); k-- > 0;) {
-        const int i = shown[k];
-        const QRect r = pixelRect(i);
-        parts[k] = region.intersected(r).subtracted(hidden);
-        hidden += opaque_[i].translated(r.topLeft());
+    const bool whole = region.rectCount() == 1 && region.boundingRect().contains(rect());
+    for (auto p = shown.rbegin(); whole && p != shown.rend(); ++p) {
+        if (hidden.intersects(p->rect)) p->part = QRegion(p->rect).subtracted(hidden);
+        hidden += opaque_[p->picture].translated(p->rect.topLeft());
     }
-    for (size_t k = 0; k < shown.size(); ++k) {
-        const QImage& image = images_[shown[k]];
-        const QPoint at = pixelRect(shown[k]).topLeft();
+    for (const Shown& p : shown) {
+        const QImage& image = images_[p.picture];
+        if (!p.part) {
+            painter.drawImage(p.rect.topLeft(), image);
+            continue;
+        }
         const qreal dpr = image.devicePixelRatio();
-        for (const QRect& part : parts[k]) {
-            const QRect source = part.translated(-at);
+        for (const QRect& part : *p.part) {
+            const QRect source = part.translated(-p.rect.topLeft());
             painter.drawImage(part, image, QRect(source.topLeft() * dpr, source.size() * dpr));
         }
     }
