@@ -51,8 +51,9 @@ bool Same(const struct stat& a, const struct stat& b) {
 
 // Opens the file under name when it is a regular file (links followed) of at most
 // maxBytes, or of any size when only its head is read: the descriptor, or -1 with out
-// saying why not.
-int OpenForeign(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part, ForeignFile& out) {
+// saying why not; its size in *size (when given).
+int OpenForeign(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part, ForeignFile& out,
+                qint64* size) {
     auto refuse = [&out](const QString& why) {
         out.outcome = ForeignFile::Refused;
         out.why = why;
@@ -79,44 +80,39 @@ int OpenForeign(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part,
         ::close(fd);
         return refuse(NotRegular);
     }
+    if (size) *size = info.st_size;
     return fd;
 }
 
-// Reads the open file into out (and closes it): one byte more than allowed tells a file
-// larger than the bound.
-void ReadOpen(int fd, qint64 maxBytes, ReadPart part, ForeignFile& out) {
-    struct stat info {};
-    ::fstat(fd, &info);
-    QByteArray bytes(std::min<qint64>(info.st_size, maxBytes) + 1, Qt::Uninitialized);
+ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part) {
+    ForeignFile out;
+    qint64 size = 0;
+    const int fd = OpenForeign(dir, name, maxBytes, part, out, &size);
+    if (fd < 0) return out;
+    out.outcome = ForeignFile::Refused;
+    // One byte more than allowed tells a file larger than the bound.
+    QByteArray bytes(std::min(size, maxBytes) + 1, Qt::Uninitialized);
     qint64 got = 0;
     while (got <= maxBytes) {
         if (got == bytes.size()) bytes.resize(std::min(2 * got, maxBytes + 1));
         const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            out.outcome = ForeignFile::Refused;
             out.why = SystemReason(errno);
             ::close(fd);
-            return;
+            return out;
         }
         if (n == 0) break;
         got += n;
     }
     ::close(fd);
     if (got > maxBytes && part == ReadPart::Whole) {
-        out.outcome = ForeignFile::Refused;
         out.why = TooLarge(maxBytes);
-        return;
+        return out;
     }
     bytes.truncate(std::min(got, maxBytes));
     out.outcome = ForeignFile::Read;
     out.bytes = std::move(bytes);
-}
-
-ForeignFile ReadAt(int dir, const QByteArray& name, qint64 maxBytes, ReadPart part) {
-    ForeignFile out;
-    const int fd = OpenForeign(dir, name, maxBytes, part, out);
-    if (fd >= 0) ReadOpen(fd, maxBytes, part, out);
     return out;
 }
 
@@ -344,7 +340,8 @@ SealedBytes::~SealedBytes() {
 SealedFile ReadSealedFile(const QString& path, qint64 maxBytes) {
     ForeignFile out;
     SealedFile sealed;
-    const int fd = OpenForeign(AT_FDCWD, QFile::encodeName(path), maxBytes, ReadPart::Whole, out);
+    const int fd =
+        OpenForeign(AT_FDCWD, QFile::encodeName(path), maxBytes, ReadPart::Whole, out, nullptr);
     if (fd >= 0) sealed.bytes = CopyToSealedMemory(fd, maxBytes, out);
     sealed.outcome = out.outcome;
     sealed.why = out.why;
