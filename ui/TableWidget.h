@@ -1,7 +1,8 @@
 #pragma once
 // The table: one widget that paints the background, the 20 empty-pile markers, the card
-// pictures in their drawing order (of each, only what the opaque parts of the pictures
-// above it leave showing) and the frame round the foundations. It is the
+// pictures in their drawing order (in a paint of the whole table, of each only what the
+// opaque parts of the pictures above it leave showing) and the frame round the
+// foundations. It is the
 // engine's picture surface (positions in twips, converted with TwipsPerPixelX, kept in
 // a PictureTable) and hands the mouse, in twips, to the pointer routing.
 //
