@@ -14,10 +14,8 @@ qreal TableFrameLine(float cardWidthTwips, float twipsPerPixel) {
     return std::max<qreal>(1.0, cardWidthTwips / twipsPerPixel / 60.0);
 }
 
-namespace {
-
-// The frame itself: the face, the dark line, the light line inside it.
-void DrawFrame(QPainter& painter, const QRectF& rect, qreal line, const QColor& fill) {
+// The face, the dark line, the light line inside it.
+void PaintTableFrameWhole(QPainter& painter, const QRectF& rect, qreal line, const QColor& fill) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal radius = 4 * line;
@@ -30,8 +28,6 @@ void DrawFrame(QPainter& painter, const QRectF& rect, qreal line, const QColor& 
     painter.drawRoundedRect(outer.adjusted(line, line, -line, -line), radius - line, radius - line);
     painter.restore();
 }
-
-} // namespace
 
 // Qt hands a large antialiased fill to a pool of threads, which a first frame pays for in
 // threads started and woken for each batch of rows. So the frame is drawn in device pixels
@@ -46,7 +42,7 @@ void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QC
     const int corner = int(std::ceil(5 * line * scale)) + 2;
     if (device.type() > QTransform::TxScale || device.m22() != scale ||
         std::min(whole.width(), whole.height()) <= 2 * corner)
-        return DrawFrame(painter, rect, line, fill);
+        return PaintTableFrameWhole(painter, rect, line, fill);
     painter.save();
     painter.setWorldTransform(device.inverted() * painter.worldTransform());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -58,7 +54,7 @@ void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QC
         picture.fill(Qt::transparent);
         QPainter p(&picture);
         p.setTransform(device * QTransform::fromTranslate(-x, -y));
-        DrawFrame(p, rect, line, fill);
+        PaintTableFrameWhole(p, rect, line, fill);
         p.end();
         painter.drawImage(x, y, picture);
         return picture;
@@ -66,7 +62,8 @@ void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QC
     const QImage topLeft = cornerAt(left, top), topRight = cornerAt(right, top);
     const QImage bottomLeft = cornerAt(left, bottom);
     cornerAt(right, bottom);
-    painter.drawImage(QRect(left + corner, top, across, corner), topLeft, QRect(last, 0, 1, corner));
+    painter.drawImage(QRect(left + corner, top, across, corner), topLeft,
+                      QRect(last, 0, 1, corner));
     painter.drawImage(QRect(left + corner, bottom, across, corner), bottomLeft,
                       QRect(last, 0, 1, corner));
     painter.drawImage(QRect(left, top + corner, corner, down), topLeft, QRect(0, last, corner, 1));

@@ -19,4 +19,8 @@ qreal TableFrameLine(float cardWidthTwips, float twipsPerPixel);
 // outline).
 void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QColor& fill);
 
+// The same frame drawn as one shape, which Qt fills on a pool of threads once it is large:
+// PaintTableFrame draws it in pieces instead, which look alike but for rounding.
+void PaintTableFrameWhole(QPainter& painter, const QRectF& rect, qreal line, const QColor& fill);
+
 } // namespace zarn

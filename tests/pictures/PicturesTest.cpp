@@ -7,8 +7,10 @@
 #include "table/Pictures/CardArtwork.h"
 #include "table/Pictures/CardPictures.h"
 #include "table/Pictures/CardPicturesJob.h"
+#include "table/Pictures/TableFrame.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -127,6 +129,39 @@ TEST(StripCache, TheNextStartCutsFromTheCacheWhatTheFirstDrewAndOnlyForTheSameAr
     EXPECT_EQ(blue.image[30].pixel(30, 45), qRgb(0, 0, 255)); // the four of hearts
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].strip, 2);
+}
+
+// A frame drawn in pieces looks as if drawn whole, over a table of every colour, at every
+// density and place, bare and with a face: no colour differs by more than the rounding of
+// laying its lines over the table in another order.
+TEST(TableFrame, DrawnInPiecesAsIfDrawnWhole) {
+    for (qreal dpr : {1.0, 1.5, 2.0})
+        for (qreal offset : {0.0, 0.3})
+            for (QColor face : {QColor(Qt::transparent), QColor(255, 255, 255, 200)}) {
+                SCOPED_TRACE(testing::Message() << dpr << " " << offset << " " << face.alpha());
+                QImage table(QSize(200, 150) * dpr, QImage::Format_RGB32);
+                for (int y = 0; y < table.height(); ++y)
+                    for (int x = 0; x < table.width(); ++x)
+                        table.setPixel(x, y, qRgb(x * 7, y * 13, x + y));
+                table.setDevicePixelRatio(dpr);
+                const auto framed = [&](auto paint) {
+                    QImage out = table;
+                    QPainter painter(&out);
+                    paint(painter, QRectF(10 + offset, 9 + offset, 171.3, 121.7), 1.6 + offset,
+                          face);
+                    painter.end();
+                    return out;
+                };
+                const QImage pieces = framed(PaintTableFrame), whole = framed(PaintTableFrameWhole);
+                int most = 0;
+                for (int y = 0; y < table.height(); ++y)
+                    for (int x = 0; x < table.width(); ++x)
+                        for (int shift : {0, 8, 16})
+                            most = std::max(most, std::abs(int(pieces.pixel(x, y) >> shift & 255) -
+                                                           int(whole.pixel(x, y) >> shift & 255)));
+                EXPECT_LE(most, 2);
+                EXPECT_NE(pieces, table);
+            }
 }
 
 TEST(Background, TilesCoverTheWindowBothBoundsInclusiveFromTheRightFile) {
