@@ -40,7 +40,7 @@ void PaintTableFrame(QPainter& painter, const QRectF& rect, qreal line, const QC
     const QRect whole = d.toAlignedRect();
     // The rounding ends four and a half lines in; one pixel more for its softened edge.
     const int corner = int(std::ceil(5 * line * scale)) + 2;
-    if (device.type() > QTransform::TxScale || device.m22() != scale ||
+    if (device.type() > QTransform::TxScale || scale <= 0 || device.m22() != scale ||
         std::min(whole.width(), whole.height()) <= 2 * corner)
         return PaintTableFrameWhole(painter, rect, line, fill);
     painter.save();
