@@ -8,49 +8,42 @@ namespace zarn {
 
 CardPicturesJob::CardPicturesJob(const QString& progDir, const QString& cacheFolder)
     : progDir_(progDir), cacheFolder_(cacheFolder), layoutGiven_(layout_.get_future().share()) {
-    std::array<std::promise<std::optional<Notice>>, ArtworkStripCount> rejected;
-    for (int i = 0; i < ArtworkStripCount; ++i) rejected_[i] = rejected[i].get_future();
-    // A thread takes the caller a while to start: it starts the first worker only, which
-    // starts the others before it takes its own strip.
-    workers_[0] = std::async(std::launch::async, [this, rejected = std::move(rejected)]() mutable {
-        for (int i = 1; i < ArtworkStripCount; ++i)
-            workers_[i] =
-                std::async(std::launch::async, [this, i, file = std::move(rejected[i])]() mutable {
-                    work(i, std::move(file));
-                });
-        work(0, std::move(rejected[0]));
-    });
+    for (int i = 0; i < ArtworkStripCount; ++i) startWorker(i);
 }
 
 CardPicturesJob::~CardPicturesJob() {
     if (!given_) layout_.set_value(std::nullopt); // the workers end without drawing
-    if (workers_[0].valid()) workers_[0].wait();  // the others are started
 }
 
 // Reads the strip's file (a file of the working directory is parsed at once, to know
 // whether it can be used), then, once the layout is given, takes the strip from the cache
 // or draws it, and cuts it.
-void CardPicturesJob::work(int strip, std::promise<std::optional<Notice>> rejected) {
-    const QString name = QString::fromLatin1(ArtworkFileNames[strip]);
-    std::optional<CardArtwork> art;
-    QByteArray bytes;
-    if (QFile::exists(FileInDirectory(progDir_, name))) {
-        art.emplace(progDir_, strip);
-        bytes = art->bytes(strip);
-    } else {
-        bytes = BuiltInBytes(QStringLiteral("cards/") + name);
-    }
-    rejected.set_value(art ? art->rejected(strip) : std::nullopt);
-    const std::optional<StripLayout> l = std::shared_future(layoutGiven_).get();
-    if (!l) return;
-    const QByteArray key = StripKey(bytes, strip, *l);
-    QImage image = ReadCachedStrip(cacheFolder_, strip, key, *l);
-    if (image.isNull()) {
-        if (!art) art.emplace(progDir_, strip);
-        image = RenderStrip(*art, strip, *l);
-        drawn_[strip] = {strip, key, image};
-    }
-    CutStrip(image, strip, *l, pictures_, StripPixels::Shared);
+void CardPicturesJob::startWorker(int strip) {
+    std::promise<std::optional<Notice>> rejected;
+    rejected_[strip] = rejected.get_future();
+    workers_[strip] = std::async(std::launch::async, [this, strip, layout = layoutGiven_,
+                                                      rejected = std::move(rejected)]() mutable {
+        const QString name = QString::fromLatin1(ArtworkFileNames[strip]);
+        std::optional<CardArtwork> art;
+        QByteArray bytes;
+        if (QFile::exists(FileInDirectory(progDir_, name))) {
+            art.emplace(progDir_, strip);
+            bytes = art->bytes(strip);
+        } else {
+            bytes = BuiltInBytes(QStringLiteral("cards/") + name);
+        }
+        rejected.set_value(art ? art->rejected(strip) : std::nullopt);
+        const std::optional<StripLayout> l = layout.get();
+        if (!l) return;
+        const QByteArray key = StripKey(bytes, strip, *l);
+        QImage image = ReadCachedStrip(cacheFolder_, strip, key, *l);
+        if (image.isNull()) {
+            if (!art) art.emplace(progDir_, strip);
+            image = RenderStrip(*art, strip, *l);
+            drawn_[strip] = {strip, key, image};
+        }
+        CutStrip(image, strip, *l, pictures_, StripPixels::Shared);
+    });
 }
 
 void CardPicturesJob::render(const GameState& s, qreal devicePixelRatio) {
@@ -67,7 +60,7 @@ std::vector<Notice> CardPicturesJob::rejected() {
 }
 
 CardPictures CardPicturesJob::take() {
-    for (std::future<void>& worker : workers_) // the first, which starts the others, first
+    for (std::future<void>& worker : workers_)
         if (worker.valid()) worker.get();
     return std::move(pictures_);
 }

@@ -36,7 +36,7 @@ public:
     const QString& cacheFolder() const { return cacheFolder_; }
 
 private:
-    void work(int strip, std::promise<std::optional<Notice>> rejected);
+    void startWorker(int strip);
 
     QString progDir_;
     QString cacheFolder_;
@@ -47,8 +47,7 @@ private:
     CardPictures pictures_;                           // each strip fills its own pictures
     std::array<DrawnStrip, ArtworkStripCount> drawn_; // and its own entry here
     std::array<std::future<std::optional<Notice>>, ArtworkStripCount> rejected_;
-    // Last: joined first. The first worker starts the others.
-    std::array<std::future<void>, ArtworkStripCount> workers_;
+    std::array<std::future<void>, ArtworkStripCount> workers_; // last: joined first
 };
 
 } // namespace zarn
