@@ -43,7 +43,7 @@ void TableWidget::paintPictures(QPainter& painter, const QRegion& region, bool l
     };
     std::vector<Shown> shown; // bottom first
     auto consider = [&](int i) {
-        if (lifted_[i] != lifted || !pictures_.isVisible(i) || images_[i].isNull()) return;
+        if (lifted_[i] != lifted || !pictures_.isVisible(i) || cards_.image[i].isNull()) return;
         const QRect r = pixelRect(i);
         if (region.intersects(r)) shown.push_back({i, r, std::nullopt});
     };
@@ -58,10 +58,10 @@ void TableWidget::paintPictures(QPainter& painter, const QRegion& region, bool l
     const bool whole = region.rectCount() == 1 && region.boundingRect().contains(rect());
     for (auto p = shown.rbegin(); whole && p != shown.rend(); ++p) {
         if (hidden.intersects(p->rect)) p->part = QRegion(p->rect).subtracted(hidden);
-        hidden += opaque_[p->picture].translated(p->rect.topLeft());
+        hidden += cards_.opaque[p->picture].translated(p->rect.topLeft());
     }
     for (const Shown& p : shown) {
-        const QImage& image = images_[p.picture];
+        const QImage& image = cards_.image[p.picture];
         if (!p.part) {
             painter.drawImage(p.rect.topLeft(), image);
             continue;
@@ -130,8 +130,7 @@ void TableWidget::setCardSize(float widthTwips, float heightTwips) {
 }
 
 void TableWidget::setPictures(const CardPictures& pictures) {
-    images_ = pictures.image;
-    opaque_ = pictures.opaque;
+    cards_ = pictures;
     update();
 }
 
@@ -150,7 +149,7 @@ void TableWidget::setCornerRect(const QRectF& rectTwips) {
 QRect TableWidget::pixelRect(int picture) const {
     const int x = Pixels(pictures_.left(picture), twipsPerPixel_);
     const int y = Pixels(pictures_.top(picture), twipsPerPixel_);
-    const QImage& image = images_[picture];
+    const QImage& image = cards_.image[picture];
     if (!image.isNull()) {
         const QSizeF size = image.deviceIndependentSize();
         return {x, y, static_cast<int>(std::ceil(size.width())),

@@ -2,9 +2,9 @@
 // The table: one widget that paints the background, the 20 empty-pile markers, the card
 // pictures in their drawing order (in a paint of the whole table, of each only what the
 // opaque parts of the pictures above it leave showing) and the frame round the
-// foundations. It is the
-// engine's picture surface (positions in twips, converted with TwipsPerPixelX, kept in
-// a PictureTable) and hands the mouse, in twips, to the pointer routing.
+// foundations. It is the engine's picture surface (positions in twips, converted with
+// TwipsPerPixelX, kept in a PictureTable) and hands the mouse, in twips, to the pointer
+// routing.
 //
 // The cards lifted by a drag are painted by a layer above the panels that lie on the
 // table (the speed bar, the score table), so a dragged card passes over them.
@@ -52,7 +52,7 @@ public:
     // The size of every picture, twips (CardWidth x CardHeight).
     void setCardSize(float widthTwips, float heightTwips);
     void setPictures(const CardPictures& pictures);
-    const QImage& image(int picture) const { return images_[size_t(picture)]; }
+    const QImage& image(int picture) const { return cards_.image[size_t(picture)]; }
     void setBackground(const QImage& background);
     const QImage& background() const { return background_; }
     // The frame round the foundations, twips.
@@ -84,8 +84,7 @@ private:
     void paintPictures(QPainter& painter, const QRegion& region, bool lifted);
 
     PictureTable pictures_;
-    std::array<QImage, 77> images_{};
-    std::array<QRect, 77> opaque_{};
+    CardPictures cards_;
     QImage background_;
     QRectF cornerRect_;
     float cardWidth_ = 0, cardHeight_ = 0;
